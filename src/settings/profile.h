@@ -1,0 +1,17 @@
+#pragma once
+
+// Profile (INI) files with the observable rules of the Windows profile
+// functions: sections and keys match case-insensitively; a write replaces one
+// line (or adds it, creating the section or the file) and keeps every other
+// byte; values are raw Windows-1252 text (a TAB stays a TAB).
+
+#include <QString>
+
+QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
+                          const QString& defaultValue);
+// A value that is not an integer reads as the default.
+int ReadProfileInt(const QString& fileName, const QString& section, const QString& key,
+                   int defaultValue);
+// False when the file cannot be written; the file is then unchanged.
+bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
+                        const QString& value);
