@@ -2,6 +2,7 @@
 // navigation, the energy window's caption and count, and the cursor lines
 // checked on the pixels of the picture.
 
+#include "data/fichiers.h"
 #include "displaysession.h"
 #include "ui/acquisitionview.h"
 #include "ui/spectrumchart.h"
@@ -37,6 +38,8 @@ private slots:
     void cursorPixels_data();
     void cursorPixels();
     void cursorSurvivesPartialRepaints();
+    void sampleFiles_data();
+    void sampleFiles();
 
 private:
     template <typename T> T* Find(const char* name) const {
@@ -368,6 +371,42 @@ void TestAcquisitionView::cursorSurvivesPartialRepaints() {
     check->setChecked(false);
     Settle();
     QCOMPARE(screenPlot(), QList<int>{});
+}
+
+void TestAcquisitionView::sampleFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lastStep");
+    QTest::addColumn<int>("points");
+    QTest::newRow("Rolle, three") << "rolle3.ovra" << 2 << 127;
+    QTest::newRow("Thomas, five") << "thomas5.ovra" << 4 << 127;
+    QTest::newRow("one measurement") << "single.ovra" << 0 << 127;
+    QTest::newRow("no measurement") << "nomeasure.ovra" << 0 << 0;
+}
+
+void TestAcquisitionView::sampleFiles() {
+    QFETCH(QString, file);
+    QFETCH(int, lastStep);
+    QFETCH(int, points);
+    m_view->CloseSessionDisplay();
+    Session& session = m_context.Session;
+    const FileOutcome outcome =
+        ReadMeasurementFile(QStringLiteral(OVRA_TEST_DATA "/") + file, session);
+    QVERIFY2(outcome.Ok(), qPrintable(outcome.message));
+    m_view->OpenSessionDisplay();
+    m_view->DisplayAcquisition();
+    auto* check = Find<QCheckBox>("CheckBoxDisplayWindowRn");
+    QCOMPARE(check->text(), QStringLiteral("Ch 40-100"));
+    check->setChecked(true);
+
+    auto* bar = Find<QSlider>("TrackBarTimePosition");
+    bar->setValue(lastStep + 1);
+    QCOMPARE(bar->value(), lastStep);
+    QCOMPARE(m_chart->Series1()->count(), points);
+    qint64 window = 0;
+    if (lastStep < session.SpectrumCount())
+        for (int c = 40; c <= 100; ++c)
+            window += session.SpectrumAt(lastStep)[c];
+    QCOMPARE(Text("EditROI1"), QString::number(window));
 }
 
 QTEST_MAIN(TestAcquisitionView)
