@@ -1,22 +1,20 @@
 #include "link/wire.h"
 
+#include "data/windows1252.h"
+
 #include <QCoreApplication>
 #include <QDate>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTime>
 
 #include <cmath>
 #include <cstring>
 
 QByteArray ToWireText(const QString& text) {
-    QStringEncoder encoder("windows-1252");
-    return encoder.encode(text);
+    return EncodeWindows1252(text);
 }
 
 QString FromWireText(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(bytes);
+    return DecodeWindows1252(bytes);
 }
 
 quint16 BigEndian16(const QByteArray& bytes, int offset) {
