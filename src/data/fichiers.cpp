@@ -109,8 +109,9 @@ bool MeasurementFileReader::ReadSpectrumLine(QByteArrayView line, qint32* counts
     qsizetype length = line.size();
     for (int channel = ChannelCount - 1; channel >= 0; --channel) {
         if (length == 0) {
-            m_error = ConversionError(m_lines.LineNumber(),
-                                      Tr("le spectre compte moins de %1 valeurs").arg(ChannelCount));
+            m_error =
+                ConversionError(m_lines.LineNumber(),
+                                Tr("le spectre compte moins de %1 valeurs").arg(ChannelCount));
             return false;
         }
         // LastField and the cut after its TAB in one scan, converting plain
