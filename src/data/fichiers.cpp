@@ -68,9 +68,10 @@ private:
     bool ReadDecimal(double& value);
 
     FileOutcome ConversionError(qint64 line, const QString& what) const {
-        return Outcome(FileOutcome::Failed,
-                       Tr("Fichier %1, ligne %2 : %3").arg(Shown(m_path)).arg(line).arg(what),
-                       int(qMin<qint64>(line, std::numeric_limits<int>::max())));
+        return Outcome(
+            FileOutcome::Failed,
+            Tr("Fichier %1, ligne %2 : %3").arg(Shown(m_path), QString::number(line), what),
+            int(qMin<qint64>(line, std::numeric_limits<int>::max())));
     }
     FileOutcome NotAccepted() const {
         if (m_lines.Failed())
@@ -358,9 +359,8 @@ FileOutcome WriteMeasurementFile(const QString& path, const Session& session) {
         (session.SpectraAvailable && needed > qint64(session.Spectra.size())))
         return Outcome(FileOutcome::Failed,
                        Tr("Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
-                           .arg(Shown(path))
-                           .arg(session.MeasurementCount)
-                           .arg(session.SpectrumCount()));
+                           .arg(Shown(path), QString::number(session.MeasurementCount),
+                                QString::number(session.SpectrumCount())));
 
     const QByteArray bytes = MeasurementFileBytes(session);
     QSaveFile file(path);

@@ -145,7 +145,8 @@ void TestOvraCli::exitCodes_data() {
         WriteFile(QStringLiteral("rejected.ovra"), sample.left(sample.indexOf("SPECTRES") + 10));
     QByteArray badCount = sample;
     badCount.replace("Nombre\t3\t", "Nombre\ttrois\t");
-    const QString conversion = WriteFile(QStringLiteral("conversion.ovra"), badCount);
+    // Placeholders in a file name must reach the message as they are.
+    const QString conversion = WriteFile(QStringLiteral("conversion %1 %2.ovra"), badCount);
     const QString missing = m_dir.filePath(QStringLiteral("missing.ovra"));
     const QString rolle3 = Sample(QStringLiteral("rolle3"));
 
@@ -164,9 +165,9 @@ void TestOvraCli::exitCodes_data() {
     QTest::newRow("export, rejected") << QStringList{"export", rejected, "--csv"} << 3
                                       << QStringList{"Format de fichier incorrect"};
     QTest::newRow("info, conversion error")
-        << QStringList{"info", conversion} << 4 << QStringList{"conversion.ovra", "73"};
+        << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
     QTest::newRow("export, conversion error")
-        << QStringList{"export", conversion, "--csv"} << 4 << QStringList{"conversion.ovra", "73"};
+        << QStringList{"export", conversion, "--csv"} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
     QTest::newRow("info, no such file")
         << QStringList{"info", missing} << 4 << QStringList{"missing.ovra"};
     QTest::newRow("export, output not writable")
