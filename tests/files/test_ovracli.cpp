@@ -166,8 +166,8 @@ void TestOvraCli::exitCodes_data() {
                                       << QStringList{"Format de fichier incorrect"};
     QTest::newRow("info, conversion error")
         << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
-    QTest::newRow("export, conversion error")
-        << QStringList{"export", conversion, "--csv"} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
+    QTest::newRow("export, conversion error") << QStringList{"export", conversion, "--csv"} << 4
+                                              << QStringList{"conversion %1 %2.ovra", "ligne 73"};
     QTest::newRow("info, no such file")
         << QStringList{"info", missing} << 4 << QStringList{"missing.ovra"};
     QTest::newRow("export, output not writable")
