@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <charconv>
 #include <optional>
 
 namespace {
@@ -67,9 +68,10 @@ private:
     bool ReadDecimal(double& value);
 
     FileOutcome ConversionError(qint64 line, const QString& what) const {
-        return Outcome(FileOutcome::Failed,
-                       Tr("Fichier %1, ligne %2 : %3").arg(Shown(m_path)).arg(line).arg(what),
-                       int(qMin<qint64>(line, std::numeric_limits<int>::max())));
+        return Outcome(
+            FileOutcome::Failed,
+            Tr("Fichier %1, ligne %2 : %3").arg(Shown(m_path), QString::number(line), what),
+            int(qMin<qint64>(line, std::numeric_limits<int>::max())));
     }
     FileOutcome NotAccepted() const {
         if (m_lines.Failed())
@@ -104,15 +106,32 @@ MeasurementFileReader::Head MeasurementFileReader::FindHead(const char* head) {
 // cutting the line after the field's TAB: a line with more than 128 counts
 // contributes its last 128.
 bool MeasurementFileReader::ReadSpectrumLine(QByteArrayView line, qint32* counts) {
+    const char* data = line.data();
+    qsizetype length = line.size();
     for (int channel = ChannelCount - 1; channel >= 0; --channel) {
-        if (line.isEmpty()) {
+        if (length == 0) {
             m_error =
                 ConversionError(m_lines.LineNumber(),
                                 Tr("le spectre compte moins de %1 valeurs").arg(ChannelCount));
             return false;
         }
-        const QByteArrayView field = LastField(line);
-        if (!ParseFileInteger(field, counts[channel])) {
+        // LastField and the cut after its TAB in one scan, converting plain
+        // digits on the way; anything else goes through the full conversion.
+        qsizetype tab = length - 2;
+        qint32 value = 0;
+        qint32 place = 1;
+        while (tab >= 0 && place <= 100000000 && data[tab] >= '0' && data[tab] <= '9') {
+            value += (data[tab] - '0') * place;
+            place *= 10;
+            --tab;
+        }
+        const bool plainDigits = place > 1 && (tab < 0 || data[tab] == Tab);
+        while (tab >= 0 && data[tab] != Tab)
+            --tab;
+        const QByteArrayView field(data + tab + 1, length - 1 - (tab + 1));
+        if (plainDigits)
+            counts[channel] = value;
+        else if (!ParseFileInteger(field, counts[channel])) {
             m_error = ConversionError(
                 m_lines.LineNumber(),
                 field.isEmpty()
@@ -120,7 +139,7 @@ bool MeasurementFileReader::ReadSpectrumLine(QByteArrayView line, qint32* counts
                     : Tr("« %1 » n'est pas un nombre entier").arg(DecodeWindows1252(field)));
             return false;
         }
-        line = line.first(LastTabBeforeFinal(line) + 1);
+        length = tab + 1;
     }
     return true;
 }
@@ -312,12 +331,20 @@ QByteArray MeasurementFileBytes(const Session& session) {
         out.append("indisponibles\r\n");
         return out;
     }
+    // Straight into the buffer: a count takes at most 11 characters and its TAB.
+    constexpr qsizetype LineBytesAtMost = ChannelCount * 12 + 2;
     const qint32* count = session.Spectra.data();
-    for (std::size_t i = 0; i < countsWritten; ++i) {
-        AppendInteger(out, count[i]);
-        out.append(Tab);
-        if (i % ChannelCount == ChannelCount - 1)
-            out.append(LineEnd);
+    for (qint32 m = 0; m < session.MeasurementCount; ++m) {
+        const qsizetype start = out.size();
+        out.resize(start + LineBytesAtMost);
+        char* p = out.data() + start;
+        for (int c = 0; c < ChannelCount; ++c) {
+            p = std::to_chars(p, p + 11, *count++).ptr;
+            *p++ = Tab;
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+        out.resize(p - out.constData());
     }
     return out;
 }
@@ -332,9 +359,8 @@ FileOutcome WriteMeasurementFile(const QString& path, const Session& session) {
         (session.SpectraAvailable && needed > qint64(session.Spectra.size())))
         return Outcome(FileOutcome::Failed,
                        Tr("Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
-                           .arg(Shown(path))
-                           .arg(session.MeasurementCount)
-                           .arg(session.SpectrumCount()));
+                           .arg(Shown(path), QString::number(session.MeasurementCount),
+                                QString::number(session.SpectrumCount())));
 
     const QByteArray bytes = MeasurementFileBytes(session);
     QSaveFile file(path);
