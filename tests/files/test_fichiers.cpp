@@ -448,6 +448,10 @@ void TestFichiers::unopenableFileNamesIt() {
     QCOMPARE(outcome.kind, FileOutcome::Failed);
     QVERIFY(outcome.message.contains(QStringLiteral("none.ovra")));
     QCOMPARE(ReadMeasurementFile(m_dir.path(), session).kind, FileOutcome::Failed);
+#ifdef Q_OS_UNIX
+    // A device that never ends a line must not be read into memory without end.
+    QCOMPARE(ReadMeasurementFile(QStringLiteral("/dev/zero"), session).kind, FileOutcome::Failed);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestFichiers)
