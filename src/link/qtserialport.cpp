@@ -44,6 +44,7 @@ bool QtSerialPortBackend::Open(const QString& name) {
     if (m_port.isOpen())
         return true;
     m_openError.clear();
+    m_name = name;
     m_port.setPortName(name);
     m_port.setBaudRate(LineBaudRate);
     m_port.setDataBits(QSerialPort::Data8);
@@ -113,10 +114,21 @@ void QtSerialPortBackend::PortErrorOccurred(QSerialPort::SerialPortError error) 
     // Qt reports successes and read time-outs through the same signal.
     if (m_ignoreErrors || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
         return;
+    // Qt's own text is often a stale system message: say what happened.
     QString reason;
-    if (error == QSerialPort::ResourceError)
-        reason = Tr("le port %1 a disparu (câble débranché ?)").arg(m_port.portName());
-    else
-        reason = Tr("erreur du port %1 : %2").arg(m_port.portName(), m_port.errorString());
+    switch (error) {
+    case QSerialPort::ResourceError:
+        reason = Tr("le port %1 a disparu (câble débranché ?)").arg(m_name);
+        break;
+    case QSerialPort::ReadError:
+        reason = Tr("lecture impossible sur le port %1 (câble débranché ?)").arg(m_name);
+        break;
+    case QSerialPort::WriteError:
+        reason = Tr("écriture impossible sur le port %1").arg(m_name);
+        break;
+    default:
+        reason = Tr("erreur du port %1 : %2").arg(m_name, m_port.errorString());
+        break;
+    }
     emit PortFailed(reason);
 }

@@ -24,6 +24,7 @@ private:
     void PortErrorOccurred(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    QString m_name; // as the user gave it, for messages
     QString m_openError;
     // Set while the modem lines are switched off: a pseudo-terminal refuses
     // those calls and that refusal must not count as a failure of the port.

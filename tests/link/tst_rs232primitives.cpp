@@ -1,3 +1,4 @@
+#include "link/qtserialport.h"
 #include "link/rs232.h"
 
 #include "scriptedport.h"
@@ -26,6 +27,7 @@ private slots:
     void delayKeepsEventsFlowing();
     void portFailureEndsTheWaitAndClosesThePort();
     void primitivesOnAClosedPortFail();
+    void permissionMessageNamesTheDevicesGroup();
 
 private:
     Context* m_context = nullptr;
@@ -184,6 +186,28 @@ void TestRs232Primitives::primitivesOnAClosedPortFail() {
     m_link->SendText("ID");
     QVERIFY(m_link->CommunicationFailed());
     QVERIFY(m_port->writes.isEmpty());
+}
+
+void TestRs232Primitives::permissionMessageNamesTheDevicesGroup() {
+#ifdef Q_OS_LINUX
+    QTemporaryDir directory;
+    const QString device = directory.filePath(QStringLiteral("ttyUSB0"));
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    if (QProcess::execute(QStringLiteral("chgrp"), {QStringLiteral("dialout"), device}) != 0)
+        QSKIP("cannot give the test device to the group dialout here");
+    // Reached through a link, as /dev/serial/by-id names are.
+    const QString link = directory.filePath(QStringLiteral("by-id"));
+    QVERIFY(QFile::link(device, link));
+    const QString text = PermissionDeniedText(QStringLiteral("/dev/ttyUSB0"), link);
+    QVERIFY2(text.contains(QStringLiteral("« dialout »")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("usermod -aG dialout")));
+    QVERIFY(text.contains(QStringLiteral("reconnectez-vous")));
+    QVERIFY(text.contains(QStringLiteral("/dev/ttyUSB0")));
+#else
+    QSKIP("the group of a device is a Linux matter");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestRs232Primitives)
