@@ -5,6 +5,7 @@
 
 #include "data/varia.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 struct FileOutcome {
@@ -14,8 +15,9 @@ struct FileOutcome {
         Failed,   // the file could not be read or written, or a value does not convert
     };
     Kind kind = Accepted;
-    QString message; // for Failed: what went wrong, naming the file (and the line when there is one)
-    int line = 0;    // 1-based line of a conversion error, 0 otherwise
+    // For Failed: what went wrong, naming the file (and the line when there is one).
+    QString message;
+    int line = 0; // 1-based line of a conversion error, 0 otherwise
 
     bool Ok() const { return kind == Accepted; }
 };
@@ -27,3 +29,10 @@ FileOutcome ReadMeasurementFile(const QString& path, Session& session);
 
 // Writes through a save file, so a failed write leaves any previous file whole.
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session);
+
+// The text between the last TAB that stands before the line's final character
+// and that final character; without such a TAB, the line up to its final
+// character. An empty line gives an empty text.
+QByteArrayView LastField(QByteArrayView line);
+// Index of the last TAB before the line's final character, -1 when none.
+qsizetype LastTabBeforeFinal(QByteArrayView line);

@@ -6,8 +6,17 @@
 // TFormMain owns the session's life; this view shows the session's data.
 
 #include "data/varia.h"
+#include "ui/displaystate.h"
 
 #include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class SpectrumChart;
 
 class AcquisitionView : public QWidget {
     Q_OBJECT
@@ -24,6 +33,50 @@ public:
     // Shows a session that has just been opened, from step 0.
     void DisplayAcquisition();
 
+    // What is on screen besides the session: read by the printed report.
+    const DisplayState& State() const { return m_state; }
+    // The step shown, 0-based.
+    int CurrentStep() const;
+
+    void DisplayInfosWindows();
+    void DisplaySpectrumGraph(int step);
+    void DisplayROITitle();
+    void DisplayInfosRn();
+    void DisplayROIValue();
+
 private:
+    void BuildChartBox();
+    void BuildRightColumn();
+    void LoadCursorColors();
+    void DisplayCursors();
+    void TrackBarTimePositionChange(int position);
+    void ButtonBackwardClick();
+    void ButtonForwardClick();
+    void CheckBoxDisplayWindowRnChange();
+    void SetSessionBoxesVisible(bool visible);
+
     Context& m_context;
+    DisplayState m_state;
+
+    QGroupBox* m_chartBox = nullptr;
+    SpectrumChart* m_chart = nullptr;
+    QSlider* m_trackBar = nullptr;
+    QPushButton* m_backward = nullptr;
+    QPushButton* m_forward = nullptr;
+
+    QGroupBox* m_infosBox = nullptr;
+    QLineEdit* m_positionClock = nullptr;
+    QLineEdit* m_methode = nullptr;
+    QLineEdit* m_phase = nullptr;
+
+    QGroupBox* m_optionsBox = nullptr;
+    QCheckBox* m_windowCheck = nullptr;
+    QLineEdit* m_roi1 = nullptr;
+    QFrame* m_colorWindow1 = nullptr;
+
+    QGroupBox* m_resultsBox = nullptr;
+    QLineEdit* m_volume = nullptr;
+    QLineEdit* m_eapv = nullptr;
+
+    QGroupBox* m_scaleBox = nullptr;
 };
