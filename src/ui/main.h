@@ -99,7 +99,7 @@ private:
     void SetSessionMenus(bool open);
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);
-    void TellReadFailure(const QString& path, const FileOutcome& outcome);
+    void TellReadFailure(const FileOutcome& outcome);
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
     bool SaveFromQuestion();

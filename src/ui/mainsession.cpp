@@ -70,13 +70,12 @@ FileOutcome TFormMain::LoadMeasurementFile(const QString& path) {
     return outcome;
 }
 
-void TFormMain::TellReadFailure(const QString& path, const FileOutcome& outcome) {
-    if (outcome.kind == FileOutcome::Rejected) {
-        m_dialogs.ShowError(this, tr("Format de fichier incorrect"));
-        return;
-    }
-    m_dialogs.ShowError(this, tr("Le fichier %1 n'a pas pu être lu.\n%2")
-                                  .arg(QDir::toNativeSeparators(path), outcome.message));
+void TFormMain::TellReadFailure(const FileOutcome& outcome) {
+    // A file that could not be read at all is told with its name and reason
+    // (the reader's message names both); a rejected one with the fixed text.
+    m_dialogs.ShowError(this, outcome.kind == FileOutcome::Rejected
+                                  ? tr("Format de fichier incorrect")
+                                  : outcome.message);
 }
 
 void TFormMain::FormActivate() {
@@ -85,7 +84,7 @@ void TFormMain::FormActivate() {
     m_context.CommandLinePending = false;
     const FileOutcome outcome = LoadMeasurementFile(m_context.CommandLineFile);
     if (!outcome.Ok())
-        TellReadFailure(m_context.CommandLineFile, outcome);
+        TellReadFailure(outcome);
 }
 
 void TFormMain::MenuOpenClick() {
@@ -100,7 +99,7 @@ void TFormMain::MenuOpenClick() {
         outcome = LoadMeasurementFile(path);
     }
     if (!outcome.Ok()) {
-        TellReadFailure(path, outcome);
+        TellReadFailure(outcome);
         return;
     }
     m_context.LatestDirectory = DirectoryPart(m_context.Session.FileName);
@@ -111,7 +110,7 @@ void TFormMain::LMDFMDropFMDragDrop(const QStringList& files) {
         return;
     const FileOutcome outcome = LoadMeasurementFile(files.first());
     if (!outcome.Ok())
-        TellReadFailure(files.first(), outcome);
+        TellReadFailure(outcome);
 }
 
 void TFormMain::MenuCloseClick() { GuardUnsavedSession(MessageButtons::YesNoCancel); }
