@@ -1,0 +1,413 @@
+// The acquisition view as the user sees it: the boxes' fields for each step,
+// navigation, the energy window's caption and count, and the cursor lines
+// checked on the pixels of the picture.
+
+#include "data/fichiers.h"
+#include "displaysession.h"
+#include "ui/acquisitionview.h"
+#include "ui/spectrumchart.h"
+
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+class TestAcquisitionView : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void boxesFollowTheSession();
+    void phasesAndResults_data();
+    void phasesAndResults();
+    void missingSpectra_data();
+    void missingSpectra();
+    void navigationLimits();
+    void secondFileStartsOver();
+    void windowCaptionAndCount_data();
+    void windowCaptionAndCount();
+    void emptyWindowTableKeepsThePrevious();
+    void cursorPixels_data();
+    void cursorPixels();
+    void cursorSurvivesPartialRepaints();
+    void sampleFiles_data();
+    void sampleFiles();
+
+private:
+    template <typename T> T* Find(const char* name) const {
+        T* child = m_view->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
+    void Open(const QString& method, int measurements, int spectra = -1);
+    void Settle();
+    QImage PlotPicture(const QImage& viewPicture, QPoint viewOrigin) const;
+    QList<int> RedColumns(const QImage& plot) const;
+    QList<int> ExpectedColumns(const QList<int>& channels) const;
+
+    Context m_context;
+    AcquisitionView* m_view = nullptr;
+    SpectrumChart* m_chart = nullptr;
+};
+
+void TestAcquisitionView::init() {
+    m_context = Context();
+    SetWindowParameters(m_context.Session, {"1", "40", "100"});
+    m_view = new AcquisitionView(m_context);
+    m_view->resize(1016, 560);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+    m_chart = Find<SpectrumChart>("ChartSpectrum");
+}
+
+void TestAcquisitionView::cleanup() {
+    delete m_view;
+    m_view = nullptr;
+}
+
+void TestAcquisitionView::Open(const QString& method, int measurements, int spectra) {
+    m_view->CloseSessionDisplay();
+    FillSession(m_context.Session, method, measurements, spectra);
+    m_view->OpenSessionDisplay();
+    m_view->DisplayAcquisition();
+}
+
+// Lets the queued repaints reach the window's backing store.
+void TestAcquisitionView::Settle() {
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void TestAcquisitionView::boxesFollowTheSession() {
+    const char* boxes[] = {"GroupBoxChartSpectrum", "GroupBoxInfos", "GroupBoxOptionsSpec",
+                           "GroupBoxResultats", "GroupBoxEchelleSpec"};
+    for (const char* box : boxes)
+        QVERIFY2(!Find<QGroupBox>(box)->isVisible(), box);
+    Open(QStringLiteral("Rolle"), 3);
+    for (const char* box : boxes)
+        QVERIFY2(Find<QGroupBox>(box)->isVisible(), box);
+    QVERIFY(Find<QWidget>("ImageLogo")->isVisible());
+    Find<QCheckBox>("CheckBoxDisplayWindowRn")->setChecked(true);
+    m_view->CloseSessionDisplay();
+    for (const char* box : boxes)
+        QVERIFY2(!Find<QGroupBox>(box)->isVisible(), box);
+    QVERIFY(!Find<QCheckBox>("CheckBoxDisplayWindowRn")->isChecked());
+    QCOMPARE(m_view->State().GroupSize, 1);
+}
+
+void TestAcquisitionView::phasesAndResults_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QStringList>("phases");
+    QTest::addColumn<bool>("navigable");
+    QTest::addColumn<bool>("results");
+    QTest::newRow("one measurement") << "Rolle" << QStringList{"Evaluation 1"} << false << false;
+    QTest::newRow("Rolle, three") << "Rolle"
+                                  << QStringList{"Evaluation 1", "Evaluation 2", "Comptage"} << true
+                                  << true;
+    QTest::newRow("Rolle, four: the fourth keeps the phase before")
+        << "Rolle" << QStringList{"Evaluation 1", "Evaluation 2", "Comptage", "Comptage"} << true
+        << false;
+    QTest::newRow("Test, three") << "Test" << QStringList{"", "", ""} << true << false;
+    QTest::newRow("Thomas, five") << "Thomas"
+                                  << QStringList{"Comptage 0", "Comptage 1", "Comptage 2",
+                                                 "Comptage 3", "Comptage 4"}
+                                  << true << false;
+    QTest::newRow("method compared with its case")
+        << "rolle" << QStringList{"", "", ""} << true << true;
+}
+
+void TestAcquisitionView::phasesAndResults() {
+    QFETCH(QString, method);
+    QFETCH(QStringList, phases);
+    QFETCH(bool, navigable);
+    QFETCH(bool, results);
+    Open(method, int(phases.size()));
+
+    QCOMPARE(Find<QPushButton>("ButtonBackward")->isEnabled(), navigable);
+    QCOMPARE(Find<QPushButton>("ButtonForward")->isEnabled(), navigable);
+    QCOMPARE(Find<QSlider>("TrackBarTimePosition")->isEnabled(), navigable);
+    const QString decimal = QLocale::system().decimalPoint();
+    QCOMPARE(Text("EditVolume"), results ? "12" + decimal + "38" : QString());
+    QCOMPARE(Text("EditEAPV"), results ? "0" + decimal + "12" : QString());
+
+    for (int step = 0; step < phases.size(); ++step) {
+        if (step > 0)
+            Find<QPushButton>("ButtonForward")->click();
+        QCOMPARE(m_view->CurrentStep(), step);
+        QCOMPARE(Text("EditPhase"), phases[step]);
+        QCOMPARE(Text("EditPositionClock"), QStringLiteral("12/03/2021 14:05"));
+        QCOMPARE(Text("EditMethode"), method);
+        QCOMPARE(m_chart->Series1()->count(), 127);
+        QCOMPARE(m_chart->Series1()->at(126).y(), double(SampleCount(step, 126)));
+    }
+}
+
+void TestAcquisitionView::missingSpectra_data() {
+    QTest::addColumn<int>("measurements");
+    QTest::addColumn<int>("spectra");
+    QTest::addColumn<int>("step");
+    QTest::newRow("no measurement") << 0 << 0 << 0;
+    QTest::newRow("count above the spectra held") << 3 << 2 << 2;
+}
+
+void TestAcquisitionView::missingSpectra() {
+    QFETCH(int, measurements);
+    QFETCH(int, spectra);
+    QFETCH(int, step);
+    Open(QStringLiteral("Rolle"), measurements, spectra);
+    Find<QCheckBox>("CheckBoxDisplayWindowRn")->setChecked(true);
+    Find<QSlider>("TrackBarTimePosition")->setValue(step);
+    QCOMPARE(m_view->CurrentStep(), step);
+    QCOMPARE(m_chart->Series1()->count(), 0);
+    for (const char* field : {"EditPositionClock", "EditMethode", "EditPhase"})
+        QVERIFY2(Text(field).isEmpty(), field);
+    QCOMPARE(Text("EditROI1"), QStringLiteral("0"));
+}
+
+void TestAcquisitionView::navigationLimits() {
+    Open(QStringLiteral("Rolle"), 3);
+    auto* bar = Find<QSlider>("TrackBarTimePosition");
+    QSignalSpy moves(bar, &QSlider::valueChanged);
+    Find<QPushButton>("ButtonBackward")->click();
+    QCOMPARE(m_view->CurrentStep(), 0);
+    QCOMPARE(moves.count(), 0);
+
+    // The track bar takes the arrow keys.
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(m_view->CurrentStep(), 1);
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(m_view->CurrentStep(), 2);
+    QCOMPARE(Text("EditPhase"), QStringLiteral("Comptage"));
+    moves.clear();
+    Find<QPushButton>("ButtonForward")->click();
+    QCOMPARE(m_view->CurrentStep(), 2);
+    QCOMPARE(moves.count(), 0);
+    QVERIFY(Find<QPushButton>("ButtonForward")->autoRepeat());
+    QVERIFY(Find<QPushButton>("ButtonBackward")->autoRepeat());
+}
+
+void TestAcquisitionView::secondFileStartsOver() {
+    Open(QStringLiteral("Thomas"), 5);
+    Find<QSlider>("TrackBarTimePosition")->setValue(3);
+    Find<QPushButton>("ButtonScaleUp")->click();
+    Find<QPushButton>("ButtonScaleRight")->click();
+    m_chart->PanChannels(20);
+    QCOMPARE(m_view->State().VisibleChannelSpan, 63);
+
+    Open(QStringLiteral("Rolle"), 3);
+    QCOMPARE(m_view->CurrentStep(), 0);
+    QCOMPARE(Text("EditPhase"), QStringLiteral("Evaluation 1"));
+    QCOMPARE(m_chart->Series1()->at(10).y(), double(SampleCount(0, 10)));
+    QCOMPARE(m_chart->ChannelMinimum(), 0.0);
+    QCOMPARE(m_chart->ChannelMaximum(), 127.0);
+    QCOMPARE(m_view->State().VisibleChannelSpan, 127);
+    QCOMPARE(m_chart->CountMaximum(), 500.0);
+}
+
+void TestAcquisitionView::windowCaptionAndCount_data() {
+    QTest::addColumn<QStringList>("parameters");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("lo");
+    QTest::addColumn<int>("hi");
+    QTest::newRow("40 to 100") << QStringList{"1", "40", "100"} << "Ch 40-100" << 40 << 100;
+    QTest::newRow("one channel") << QStringList{"1", "70", "70"} << "Ch 70-70" << 70 << 70;
+    QTest::newRow("reversed") << QStringList{"1", "100", "40"} << "Ch 100-40" << 1 << 0;
+    QTest::newRow("limited to the channels")
+        << QStringList{"1", "-3", "500"} << "Ch 0-127" << 0 << 127;
+}
+
+void TestAcquisitionView::windowCaptionAndCount() {
+    QFETCH(QStringList, parameters);
+    QFETCH(QString, caption);
+    QFETCH(int, lo);
+    QFETCH(int, hi);
+    SetWindowParameters(m_context.Session, parameters);
+    Open(QStringLiteral("Rolle"), 3);
+    auto* check = Find<QCheckBox>("CheckBoxDisplayWindowRn");
+    QCOMPARE(check->text(), caption);
+    QVERIFY(!Find<QLineEdit>("EditROI1")->isVisible());
+    QVERIFY(!Find<QFrame>("ColorWindow1")->isVisible());
+
+    auto expected = [lo, hi](int step) {
+        qint64 sum = 0;
+        for (int c = lo; c <= hi; ++c)
+            sum += SampleCount(step, c);
+        return QString::number(sum);
+    };
+    check->setChecked(true);
+    QVERIFY(Find<QLineEdit>("EditROI1")->isVisible());
+    QVERIFY(Find<QFrame>("ColorWindow1")->isVisible());
+    QCOMPARE(Text("EditROI1"), expected(0));
+    Find<QPushButton>("ButtonForward")->click();
+    QCOMPARE(Text("EditROI1"), expected(1));
+    // The count covers the window even when the chart shows other channels.
+    for (int i = 0; i < 2; ++i)
+        Find<QPushButton>("ButtonScaleRight")->click();
+    Find<QPushButton>("ButtonForward")->click();
+    QCOMPARE(Text("EditROI1"), expected(2));
+    check->setChecked(false);
+    QVERIFY(!Find<QLineEdit>("EditROI1")->isVisible());
+    QVERIFY(!Find<QFrame>("ColorWindow1")->isVisible());
+}
+
+void TestAcquisitionView::emptyWindowTableKeepsThePrevious() {
+    QCOMPARE(Find<QCheckBox>("CheckBoxDisplayWindowRn")->text(), QStringLiteral("Canaux (40-100)"));
+    Open(QStringLiteral("Rolle"), 3);
+    Find<QCheckBox>("CheckBoxDisplayWindowRn")->setChecked(true);
+    const QString count = Text("EditROI1");
+    for (const QStringList& table : {QStringList{"0"}, QStringList{"1", "4O", "100"}}) {
+        SetWindowParameters(m_context.Session, table);
+        Open(QStringLiteral("Rolle"), 3);
+        QCOMPARE(m_view->State().Windows.WindowCount, 0);
+        QCOMPARE(Find<QCheckBox>("CheckBoxDisplayWindowRn")->text(), QStringLiteral("Ch 40-100"));
+        Find<QCheckBox>("CheckBoxDisplayWindowRn")->setChecked(true);
+        QCOMPARE(Text("EditROI1"), count);
+    }
+}
+
+void TestAcquisitionView::cursorPixels_data() {
+    QTest::addColumn<QStringList>("parameters");
+    QTest::addColumn<int>("zoomIn");
+    QTest::addColumn<QList<int>>("lines");
+    QTest::newRow("two lines") << QStringList{"1", "41", "99"} << 0 << QList<int>{41, 99};
+    QTest::newRow("equal bounds cancel") << QStringList{"1", "50", "50"} << 0 << QList<int>{};
+    QTest::newRow("bound on the left edge") << QStringList{"1", "0", "99"} << 0 << QList<int>{99};
+    QTest::newRow("bound on the right edge")
+        << QStringList{"1", "41", "127"} << 0 << QList<int>{41};
+    QTest::newRow("window outside the zoom") << QStringList{"1", "40", "100"} << 2 << QList<int>{};
+    QTest::newRow("one bound inside the zoom")
+        << QStringList{"1", "13", "100"} << 2 << QList<int>{13};
+}
+
+QImage TestAcquisitionView::PlotPicture(const QImage& viewPicture, QPoint viewOrigin) const {
+    const QRect plot = m_chart->PlotRect().translated(
+        m_chart->viewport()->mapTo(m_view, QPoint(0, 0)) + viewOrigin);
+    // Leave out the plot's border rows, where the frame and the axis cross.
+    return viewPicture.copy(plot.adjusted(0, 2, 0, -2));
+}
+
+// Columns (relative to the plot's left edge) where most pixels are pure red.
+QList<int> TestAcquisitionView::RedColumns(const QImage& plot) const {
+    QList<int> columns;
+    for (int x = 0; x < plot.width(); ++x) {
+        int red = 0;
+        for (int y = 0; y < plot.height(); ++y)
+            red += plot.pixel(x, y) == qRgb(255, 0, 0);
+        if (red > 0)
+            columns.append(red > plot.height() * 3 / 4 ? x : -x);
+    }
+    return columns;
+}
+
+QList<int> TestAcquisitionView::ExpectedColumns(const QList<int>& channels) const {
+    QList<int> columns;
+    for (int channel : channels)
+        columns.append(m_chart->CursorColumnOf(channel) - m_chart->PlotRect().left());
+    return columns;
+}
+
+void TestAcquisitionView::cursorPixels() {
+    QFETCH(QStringList, parameters);
+    QFETCH(int, zoomIn);
+    QFETCH(QList<int>, lines);
+    SetWindowParameters(m_context.Session, parameters);
+    Open(QStringLiteral("Test"), 1);
+    // A flat spectrum keeps the line on the plot's bottom edge, out of the way.
+    std::fill(m_context.Session.Spectra.begin(), m_context.Session.Spectra.end(), 0);
+    m_view->DisplaySpectrumGraph(0);
+    for (int i = 0; i < zoomIn; ++i)
+        Find<QPushButton>("ButtonScaleRight")->click();
+    auto* check = Find<QCheckBox>("CheckBoxDisplayWindowRn");
+
+    check->setChecked(true);
+    const QImage ticked = m_view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(RedColumns(PlotPicture(ticked, QPoint())), ExpectedColumns(lines));
+    // A second picture paints again: the lines are drawn once per repaint, not toggled.
+    const QImage again = m_view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(RedColumns(PlotPicture(again, QPoint())), ExpectedColumns(lines));
+
+    check->setChecked(false);
+    const QImage cleared = m_view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(RedColumns(PlotPicture(cleared, QPoint())), QList<int>{});
+}
+
+void TestAcquisitionView::cursorSurvivesPartialRepaints() {
+    SetWindowParameters(m_context.Session, {"1", "41", "99"});
+    Open(QStringLiteral("Thomas"), 3);
+    std::fill(m_context.Session.Spectra.begin(), m_context.Session.Spectra.end(), 0);
+    m_context.Session.Spectra[ChannelCount + 60] = 400;
+    auto* check = Find<QCheckBox>("CheckBoxDisplayWindowRn");
+    QScreen* screen = m_view->screen();
+    auto screenPlot = [this, screen] {
+        const QImage shot =
+            screen->grabWindow(m_view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        return RedColumns(PlotPicture(shot, QPoint()));
+    };
+
+    check->setChecked(true);
+    Settle();
+    QCOMPARE(screenPlot(), ExpectedColumns({41, 99}));
+    // Only the line's neighbourhood is repainted on a step change; the lines
+    // elsewhere must neither vanish nor double.
+    Find<QPushButton>("ButtonForward")->click();
+    Settle();
+    QCOMPARE(screenPlot(), ExpectedColumns({41, 99}));
+    Find<QPushButton>("ButtonForward")->click();
+    Find<QPushButton>("ButtonScaleUp")->click();
+    Settle();
+    QCOMPARE(screenPlot(), ExpectedColumns({41, 99}));
+    check->setChecked(false);
+    Settle();
+    QCOMPARE(screenPlot(), QList<int>{});
+}
+
+void TestAcquisitionView::sampleFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lastStep");
+    QTest::addColumn<int>("points");
+    QTest::newRow("Rolle, three") << "rolle3.ovra" << 2 << 127;
+    QTest::newRow("Thomas, five") << "thomas5.ovra" << 4 << 127;
+    QTest::newRow("one measurement") << "single.ovra" << 0 << 127;
+    QTest::newRow("no measurement") << "nomeasure.ovra" << 0 << 0;
+}
+
+void TestAcquisitionView::sampleFiles() {
+    QFETCH(QString, file);
+    QFETCH(int, lastStep);
+    QFETCH(int, points);
+    m_view->CloseSessionDisplay();
+    Session& session = m_context.Session;
+    const FileOutcome outcome =
+        ReadMeasurementFile(QStringLiteral(OVRA_TEST_DATA "/") + file, session);
+    QVERIFY2(outcome.Ok(), qPrintable(outcome.message));
+    m_view->OpenSessionDisplay();
+    m_view->DisplayAcquisition();
+    auto* check = Find<QCheckBox>("CheckBoxDisplayWindowRn");
+    QCOMPARE(check->text(), QStringLiteral("Ch 40-100"));
+    check->setChecked(true);
+
+    auto* bar = Find<QSlider>("TrackBarTimePosition");
+    bar->setValue(lastStep + 1);
+    QCOMPARE(bar->value(), lastStep);
+    QCOMPARE(m_chart->Series1()->count(), points);
+    qint64 window = 0;
+    if (lastStep < session.SpectrumCount())
+        for (int c = 40; c <= 100; ++c)
+            window += session.SpectrumAt(lastStep)[c];
+    QCOMPARE(Text("EditROI1"), QString::number(window));
+}
+
+QTEST_MAIN(TestAcquisitionView)
+#include "tst_acquisitionview.moc"
