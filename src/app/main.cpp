@@ -1,13 +1,15 @@
 // The program entry: the start-up steps in their order, then the main loop.
 
+#include "ui/main.h"
 #include "data/varia.h"
 #include "settings/settings.h"
-#include "ui/main.h"
 #include "ui/programnames.h"
+#include "ui/programresources.h"
 #include "ui/qtdialogservice.h"
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char** argv) {
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
     ApplyProgramDirectory(context, FindProgramDirectory());
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("ovraview2"));
+    InitProgramResources();
+    QApplication::setWindowIcon(QIcon(QLatin1String(ProgramIconPath)));
 
     QtDialogService dialogs;
     ProgramWindows windows(context, dialogs);

@@ -1,31 +1,28 @@
 #include "ui/about.h"
 
+#include "ui/displaylogo.h"
 #include "ui/programnames.h"
-#include "ui/programresources.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
 
-constexpr int LogoSide = 96;
+constexpr QSize LogoSize{120, 99}; // the main window's logo, 85 x 70, enlarged
 
 } // namespace
 
 TFormAbout::TFormAbout(QWidget* parent)
     : QDialog(parent) {
-    InitProgramResources();
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(tr("A propos..."));
     setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("ImageLogo"));
-    logo->setPixmap(QPixmap(ProgramLogoPath)
-                        .scaled(LogoSide, LogoSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setPixmap(OvraLogoPixmap(LogoSize));
     logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     LMDLabelNom = new QLabel(this);
@@ -51,8 +48,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     text->setMinimumWidth(340);
 
     auto* link = new QLabel(
-        QStringLiteral("<a href=\"https://ovraview.example.org/\">ovraview.example.org</a>"),
-        this);
+        QStringLiteral("<a href=\"https://ovraview.example.org/\">ovraview.example.org</a>"), this);
     link->setObjectName(QStringLiteral("LabelLink"));
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);

@@ -1,6 +1,7 @@
 #pragma once
 
-// TFormConfig, "Configuration": the instrument's 64 parameters, shown, edited, sent, read and filed.
+// TFormConfig, "Configuration": the instrument's 64 parameters, shown, edited, sent, read and
+// filed.
 
 #include "data/varia.h"
 

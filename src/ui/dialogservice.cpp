@@ -13,9 +13,9 @@ QString DialogService::AskSaveFileName(QWidget* parent, const FileDialogRequest&
         const QString path = ChooseSaveFile(parent, current);
         if (path.isEmpty() || !request.confirmOverwrite || !QFileInfo::exists(path))
             return path;
-        const QString question =
-            QCoreApplication::translate("DialogService", "%1 existe déjà.\nVoulez-vous le remplacer ?")
-                .arg(QFileInfo(path).fileName());
+        const QString question = QCoreApplication::translate(
+                                     "DialogService", "%1 existe déjà.\nVoulez-vous le remplacer ?")
+                                     .arg(QFileInfo(path).fileName());
         if (ShowMessage(parent, question, MessageIcon::Warning, MessageButtons::YesNo) ==
             MessageAnswer::Yes)
             return path;

@@ -15,10 +15,10 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     QString caption;
-    QString directory;     // where the dialog starts; empty: the current directory
-    QString filter;        // in Qt's form, "Fichier de mesures (*.ovra)"
-    QString defaultSuffix; // added by the dialog to a name typed without one
-    QString proposedName;  // file name offered in a save dialog
+    QString directory;            // where the dialog starts; empty: the current directory
+    QString filter;               // in Qt's form, "Fichier de mesures (*.ovra)"
+    QString defaultSuffix;        // added by the dialog to a name typed without one
+    QString proposedName;         // file name offered in a save dialog
     bool confirmOverwrite = true; // save dialogs: ask before replacing a file
 };
 

@@ -73,7 +73,9 @@ TFormDirectory::TFormDirectory(Context& context, DialogService& dialogs, QWidget
     GroupBoxDirectoryChange();
 }
 
-int TFormDirectory::ItemIndex() const { return m_items->checkedId(); }
+int TFormDirectory::ItemIndex() const {
+    return m_items->checkedId();
+}
 
 void TFormDirectory::SetItemIndex(int index) {
     if (QAbstractButton* item = m_items->button(index == 1 ? 1 : 0))
@@ -103,8 +105,8 @@ void TFormDirectory::BrowseClick() {
 void TFormDirectory::OKButtonClick() {
     m_context.DirectoryMode = ItemIndex();
     m_context.DefaultDirectory = LMDBrowseEdit->text();
-    m_context.InitialDirectory =
-        m_context.DirectoryMode == 1 ? m_context.DefaultDirectory
+    m_context.InitialDirectory = m_context.DirectoryMode == 1
+                                     ? m_context.DefaultDirectory
                                      : QDir::toNativeSeparators(QDir::currentPath());
     QDir::setCurrent(m_context.InitialDirectory);
     emit InitialDirectoryChanged(m_context.InitialDirectory);
@@ -113,12 +115,14 @@ void TFormDirectory::OKButtonClick() {
          {std::pair{&SettingKeys::DirectoryDefault, m_context.DefaultDirectory},
           std::pair{&SettingKeys::DirectoryMode, QString::number(m_context.DirectoryMode)}}) {
         if (!WriteSetting(m_context, *key, value)) {
-            m_dialogs.ShowError(
-                this, tr("Impossible d'écrire dans %1").arg(SettingsFileName(m_context)));
+            m_dialogs.ShowError(this,
+                                tr("Impossible d'écrire dans %1").arg(SettingsFileName(m_context)));
             return;
         }
     }
     accept();
 }
 
-void TFormDirectory::CancelButtonClick() { reject(); }
+void TFormDirectory::CancelButtonClick() {
+    reject();
+}

@@ -36,7 +36,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
     , m_dialogs(dialogs) {
     InitProgramResources();
     setObjectName(QStringLiteral("FormMain"));
-    setWindowIcon(QIcon(QLatin1String(ProgramLogoPath)));
+    setWindowIcon(QIcon(QLatin1String(ProgramIconPath)));
     setAcceptDrops(true);
     setMinimumSize(MinimumWindowSize);
     resize(InitialClientSize);
@@ -158,7 +158,9 @@ void TFormMain::MenuDefaultDirectoryClick() {
         ShowSecondaryWindow(*m_windows.FormDirectory);
 }
 
-void TFormMain::MenuExitClick() { close(); }
+void TFormMain::MenuExitClick() {
+    close();
+}
 
 void TFormMain::paintEvent(QPaintEvent*) {
     // A faint blue at the top fading to white at the bottom, in even bands.

@@ -53,7 +53,9 @@ void TFormMain::CloseSession() {
     UpdateTitle();
 }
 
-void TFormMain::DisplayAcquisition() { m_view->DisplayAcquisition(); }
+void TFormMain::DisplayAcquisition() {
+    m_view->DisplayAcquisition();
+}
 
 FileOutcome TFormMain::LoadMeasurementFile(const QString& path) {
     // An unsaved download is discarded here without a question: the user has
@@ -113,7 +115,9 @@ void TFormMain::LMDFMDropFMDragDrop(const QStringList& files) {
         TellReadFailure(outcome);
 }
 
-void TFormMain::MenuCloseClick() { GuardUnsavedSession(MessageButtons::YesNoCancel); }
+void TFormMain::MenuCloseClick() {
+    GuardUnsavedSession(MessageButtons::YesNoCancel);
+}
 
 void TFormMain::MenuSaveAsClick() {
     if (m_context.DirectoryMode == 0)

@@ -1,6 +1,7 @@
 #pragma once
 
-// TFormMemoire, "Lecture": the instrument's memory and the acquisitions stored in it, one of which is downloaded.
+// TFormMemoire, "Lecture": the instrument's memory and the acquisitions stored in it, one of which
+// is downloaded.
 
 #include "data/varia.h"
 

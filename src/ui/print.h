@@ -1,6 +1,7 @@
 #pragma once
 
-// TFormPrint, "Impression": the title of a printed report. Created once, so that it offers the last title typed again.
+// TFormPrint, "Impression": the title of a printed report. Created once, so that it offers the last
+// title typed again.
 
 #include "data/varia.h"
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("QtDialogService", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("QtDialogService", text);
+}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {

@@ -11,13 +11,13 @@ void ScriptedDialogs::Clear() {
 MessageAnswer ScriptedDialogs::ShowMessage(QWidget*, const QString& text, MessageIcon icon,
                                            MessageButtons buttons) {
     MessageAnswer answer;
-    if (!m_answers.isEmpty()) {
+    if (buttons == MessageButtons::Ok) {
+        answer = MessageAnswer::Ok;
+    } else if (!m_answers.isEmpty()) {
         answer = m_answers.takeFirst();
     } else {
         ++m_unscripted;
-        answer = buttons == MessageButtons::Ok            ? MessageAnswer::Ok
-                 : buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-                                                          : MessageAnswer::No;
+        answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     }
     m_messages << Message{text, icon, buttons, answer};
     return answer;

@@ -2,9 +2,10 @@
 
 // A dialog service for tests: every message and dialog is recorded, and
 // answered from queues filled by the test beforehand, without a modal loop.
-// A message asked with no answer queued gets the safest one (OK, "Annuler",
-// else "Non") and a dialog with no path queued is cancelled; both are counted
-// as unscripted, so a test sees a question it did not expect.
+// A message with the sole button OK takes no answer from the queue. A question
+// asked with no answer queued gets "Annuler", else "Non", and a dialog with no
+// path queued is cancelled; both are counted as unscripted, so that a test
+// sees a question it did not expect.
 
 #include "ui/dialogservice.h"
 

@@ -4,17 +4,24 @@
 #include <QFile>
 
 TestDirectory::TestDirectory()
-    : m_dir(QDir::tempPath() + QStringLiteral("/ovra-test-XXXXXX")) {}
+    : m_dir(QDir::tempPath() + QStringLiteral("/ovra-test-XXXXXX")) {
+}
 
-QString TestDirectory::Path() const { return QDir::toNativeSeparators(m_dir.path()); }
+QString TestDirectory::Path() const {
+    return QDir::toNativeSeparators(m_dir.path());
+}
 
 QString TestDirectory::FilePath(const QString& name) const {
     return QDir::toNativeSeparators(m_dir.filePath(name));
 }
 
-QString TestDirectory::PathWithSeparator() const { return Path() + QDir::separator(); }
+QString TestDirectory::PathWithSeparator() const {
+    return Path() + QDir::separator();
+}
 
-void TestDirectory::Prepare(Context& context) const { context.ProgramDirectory = Path(); }
+void TestDirectory::Prepare(Context& context) const {
+    context.ProgramDirectory = Path();
+}
 
 void TestDirectory::WriteSettings(const QStringList& lines) const {
     WriteBytes(QStringLiteral("ovra.ini"), (lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());

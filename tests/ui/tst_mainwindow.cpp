@@ -61,20 +61,48 @@ void TestMainWindow::menuCaptions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("menu"); // the menu that holds it, empty for the menu bar
-    QTest::newRow("MenuDefaultDirectory") << "MenuDefaultDirectory" << "Répertoire par défaut" << "MenuFile";
-    QTest::newRow("MenuAnglais") << "MenuAnglais" << "Anglais" << "MenuLangue";
-    QTest::newRow("MenuFrancais") << "MenuFrancais" << "Francais" << "MenuLangue";
-    QTest::newRow("MenuOpen") << "MenuOpen" << "Ouvrir" << "MenuFile";
-    QTest::newRow("MenuClose") << "MenuClose" << "Fermer" << "MenuFile";
-    QTest::newRow("MenuSaveAs") << "MenuSaveAs" << "Enregistrer Sous" << "MenuFile";
-    QTest::newRow("MenuPrint") << "MenuPrint" << "Imprimer" << "MenuFile";
-    QTest::newRow("MenuExit") << "MenuExit" << "Quitter" << "MenuFile";
-    QTest::newRow("MenuRead") << "MenuRead" << "Lecture" << "MenuInstrument";
-    QTest::newRow("MenuInitialization") << "MenuInitialization" << "Initialisation" << "MenuInstrument";
-    QTest::newRow("MenuConfiguration") << "MenuConfiguration" << "Configuration" << "MenuInstrument";
-    QTest::newRow("MenuCommunications") << "MenuCommunications" << "Communications" << "MenuInstrument";
-    QTest::newRow("MenuParametres") << "MenuParametres" << "Paramètres" << "";
-    QTest::newRow("MenuWhat") << "MenuWhat" << "   ?   " << "";
+    QTest::newRow("MenuDefaultDirectory") << "MenuDefaultDirectory"
+                                          << "Répertoire par défaut"
+                                          << "MenuFile";
+    QTest::newRow("MenuAnglais") << "MenuAnglais"
+                                 << "Anglais"
+                                 << "MenuLangue";
+    QTest::newRow("MenuFrancais") << "MenuFrancais"
+                                  << "Francais"
+                                  << "MenuLangue";
+    QTest::newRow("MenuOpen") << "MenuOpen"
+                              << "Ouvrir"
+                              << "MenuFile";
+    QTest::newRow("MenuClose") << "MenuClose"
+                               << "Fermer"
+                               << "MenuFile";
+    QTest::newRow("MenuSaveAs") << "MenuSaveAs"
+                                << "Enregistrer Sous"
+                                << "MenuFile";
+    QTest::newRow("MenuPrint") << "MenuPrint"
+                               << "Imprimer"
+                               << "MenuFile";
+    QTest::newRow("MenuExit") << "MenuExit"
+                              << "Quitter"
+                              << "MenuFile";
+    QTest::newRow("MenuRead") << "MenuRead"
+                              << "Lecture"
+                              << "MenuInstrument";
+    QTest::newRow("MenuInitialization") << "MenuInitialization"
+                                        << "Initialisation"
+                                        << "MenuInstrument";
+    QTest::newRow("MenuConfiguration") << "MenuConfiguration"
+                                       << "Configuration"
+                                       << "MenuInstrument";
+    QTest::newRow("MenuCommunications") << "MenuCommunications"
+                                        << "Communications"
+                                        << "MenuInstrument";
+    QTest::newRow("MenuParametres") << "MenuParametres"
+                                    << "Paramètres"
+                                    << "";
+    QTest::newRow("MenuWhat") << "MenuWhat"
+                              << "   ?   "
+                              << "";
 }
 
 void TestMainWindow::menuCaptions() {
@@ -85,8 +113,8 @@ void TestMainWindow::menuCaptions() {
     QAction* action = window.findChild<QAction*>(name);
     QVERIFY(action);
     QCOMPARE(Caption(action), caption);
-    QWidget* holder = menu.isEmpty() ? static_cast<QWidget*>(window.menuBar())
-                                     : window.findChild<QMenu*>(menu);
+    QWidget* holder =
+        menu.isEmpty() ? static_cast<QWidget*>(window.menuBar()) : window.findChild<QMenu*>(menu);
     QVERIFY(holder);
     QVERIFY(holder->actions().contains(action));
 }
@@ -107,9 +135,9 @@ void TestMainWindow::menuStates() {
     QCOMPARE(file, QStringList({"Répertoire par défaut", "-", "Langue", "-", "Ouvrir", "Fermer",
                                 "Enregistrer Sous", "-", "Imprimer", "-", "Quitter"}));
 
-    const char* const always[] = {"MenuDefaultDirectory", "MenuOpen", "MenuExit", "MenuRead",
-                                  "MenuInitialization", "MenuConfiguration",
-                                  "MenuCommunications", "MenuWhat"};
+    const char* const always[] = {
+        "MenuDefaultDirectory", "MenuOpen",          "MenuExit",           "MenuRead",
+        "MenuInitialization",   "MenuConfiguration", "MenuCommunications", "MenuWhat"};
     const char* const withSession[] = {"MenuClose", "MenuSaveAs", "MenuPrint", "MenuParametres"};
     for (const char* name : always)
         QVERIFY2(Action(window, name)->isEnabled(), name);

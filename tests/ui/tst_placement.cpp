@@ -115,8 +115,8 @@ void TestPlacement::maximised() {
 
 // A small size is raised to the minimum; a place on no screen is centred.
 void TestPlacement::placementOffScreen() {
-    m_directory->WriteSettings({"[DISPLAY]", "largeur=300", "hauteur=200", "abscisse=5000",
-                                "ordonnee=-3000"});
+    m_directory->WriteSettings(
+        {"[DISPLAY]", "largeur=300", "hauteur=200", "abscisse=5000", "ordonnee=-3000"});
     TFormMain window(m_context, m_dialogs);
     QCOMPARE(window.size(), QSize(1024, 600));
     QCOMPARE(window.pos(), QPoint(128, 212));
@@ -170,8 +170,8 @@ void TestPlacement::dialogsFollowLatestDirectory() {
 // opened.
 void TestPlacement::dialogsStayInDefaultDirectory() {
     const QString chosen = m_directory->MakeSubdirectory(QStringLiteral("chosen"));
-    m_directory->WriteSettings({"[DIRECTORY]", "Default=" + chosen, "Latest=/elsewhere/",
-                                "Mode=1"});
+    m_directory->WriteSettings(
+        {"[DIRECTORY]", "Default=" + chosen, "Latest=/elsewhere/", "Mode=1"});
     TFormMain window(m_context, m_dialogs);
     QCOMPARE(m_context.InitialDirectory, chosen);
     m_dialogs.QueuePath(m_directory->CopySample(QStringLiteral("rolle3")));
@@ -197,7 +197,8 @@ void TestPlacement::directoryWindow() {
     QFETCH(int, item);
     const QString chosen = m_directory->MakeSubdirectory(QStringLiteral("chosen"));
     const QString browsed = m_directory->MakeSubdirectory(QStringLiteral("browsed"));
-    m_directory->WriteSettings({"[DIRECTORY]", "Default=" + chosen, "Mode=" + QString::number(1 - item)});
+    m_directory->WriteSettings(
+        {"[DIRECTORY]", "Default=" + chosen, "Mode=" + QString::number(1 - item)});
     ProgramWindows windows(m_context, m_dialogs);
     TFormMain& main = *windows.FormMain;
     TFormDirectory& form = *windows.FormDirectory;

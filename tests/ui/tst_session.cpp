@@ -24,7 +24,9 @@ namespace {
 const QString EmptyTitle = QStringLiteral(" OvraView  - Version 2.0");
 const QString Incorrect = QStringLiteral("Format de fichier incorrect");
 
-QString TitleFor(const QString& file) { return EmptyTitle + QStringLiteral(" - ") + file; }
+QString TitleFor(const QString& file) {
+    return EmptyTitle + QStringLiteral(" - ") + file;
+}
 
 } // namespace
 
@@ -240,8 +242,8 @@ void TestSession::drop() {
     QStringList paths;
     for (const QString& file : files)
         paths << m_directory->FilePath(file);
-    m_context.LatestDirectory = QStringLiteral("/before/");
     TFormMain window(m_context, m_dialogs);
+    m_context.LatestDirectory = QStringLiteral("/before/");
     window.LMDFMDropFMDragDrop(paths);
     QCOMPARE(m_context.Session.SessionState, method.isEmpty() ? SessionEmpty : SessionSaved);
     QCOMPARE(m_context.Session.Method, method);
@@ -329,8 +331,8 @@ void TestSession::guard() {
         QCOMPARE(QFile::exists(m_directory->FilePath(QStringLiteral("kept.ovra"))), written);
         if (written) {
             Session back;
-            QVERIFY(ReadMeasurementFile(m_directory->FilePath(QStringLiteral("kept.ovra")), back)
-                        .Ok());
+            QVERIFY(
+                ReadMeasurementFile(m_directory->FilePath(QStringLiteral("kept.ovra")), back).Ok());
             QCOMPARE(back.Spectra, SampleSession(QStringLiteral("rolle3")).Spectra);
         }
         CheckIdle(window);
