@@ -115,8 +115,7 @@ void TFormDirectory::OKButtonClick() {
          {std::pair{&SettingKeys::DirectoryDefault, m_context.DefaultDirectory},
           std::pair{&SettingKeys::DirectoryMode, QString::number(m_context.DirectoryMode)}}) {
         if (!WriteSetting(m_context, *key, value)) {
-            m_dialogs.ShowError(this,
-                                tr("Impossible d'écrire dans %1").arg(SettingsFileName(m_context)));
+            m_dialogs.ShowError(this, SettingsWriteRefused(m_context));
             return;
         }
     }

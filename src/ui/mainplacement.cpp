@@ -17,7 +17,7 @@ QSize PrimaryScreenSize() {
 // Positions are those of the frame and sizes those of the client area, in
 // both directions, so that a placement read back is the one written.
 void TFormMain::LoadDisplayConfig() {
-    if (ReadSettingInt(m_context, SettingKeys::DisplayMaximise, 0) != 0) {
+    if (ReadSettingBool(m_context, SettingKeys::DisplayMaximise)) {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
@@ -55,6 +55,6 @@ void TFormMain::FormClose() {
 bool TFormMain::WriteSettingOrTell(const SettingKey& key, const QString& value) {
     if (WriteSetting(m_context, key, value))
         return true;
-    m_dialogs.ShowError(this, tr("Impossible d'écrire dans %1").arg(SettingsFileName(m_context)));
+    m_dialogs.ShowError(this, SettingsWriteRefused(m_context));
     return false;
 }

@@ -34,6 +34,7 @@ private slots:
     void directoryWindow_data();
     void directoryWindow();
     void directoryWindowCancel();
+    void directoryWindowWriteRefused();
 
 private:
     QString Setting(const SettingKey& key) { return ReadSetting(m_context, key, "absent"); }
@@ -131,7 +132,8 @@ void TestPlacement::settingsWriteRefused() {
     QVERIFY(window.close());
     QCOMPARE(m_dialogs.Messages().size(), 1);
     QCOMPARE(m_dialogs.Messages().first().text,
-             QStringLiteral("Impossible d'écrire dans ") + SettingsFileName(m_context));
+             QStringLiteral("Impossible d'écrire dans ") +
+                 QDir::toNativeSeparators(SettingsFileName(m_context)));
 }
 
 // Mode 0: "Ouvrir" and "Enregistrer Sous" start in the last directory used;
@@ -268,6 +270,22 @@ void TestPlacement::directoryWindowCancel() {
     QCOMPARE(form.ItemIndex(), 0);
     QCOMPARE(form.findChild<QLineEdit*>("LMDBrowseEdit")->text(), DefaultDataDirectory());
     form.reject();
+}
+
+// The choice is told as not stored, and the window stays open for "Annuler".
+void TestPlacement::directoryWindowWriteRefused() {
+    m_context.ProgramDirectory = m_directory->FilePath(QStringLiteral("missing"));
+    ProgramWindows windows(m_context, m_dialogs);
+    TFormMain& main = *windows.FormMain;
+    TFormDirectory& form = *windows.FormDirectory;
+    main.MenuDefaultDirectoryClick();
+    form.findChild<QPushButton*>("OKButton")->click();
+    QCOMPARE(m_dialogs.Messages().size(), 1);
+    QVERIFY(m_dialogs.Messages().first().text.startsWith(QStringLiteral("Impossible d'écrire")));
+    QVERIFY(form.isVisible());
+    QVERIFY(!main.isEnabled());
+    form.findChild<QPushButton*>("CancelButton")->click();
+    QVERIFY(main.isEnabled());
 }
 
 QTEST_MAIN(TestPlacement)
