@@ -7,6 +7,9 @@
 
 #include <QString>
 
+// defaultValue is null where the default depends on the machine: the data
+// directory and the port name (ReadSetting gives the platform's, see below) and
+// the window position (the caller passes one computed from the screen).
 struct SettingKey {
     const char* section;
     const char* key;
@@ -14,17 +17,17 @@ struct SettingKey {
 };
 
 namespace SettingKeys {
-extern const SettingKey Langue;             // "LANGUAGE" / "Langue"
-extern const SettingKey DirectoryDefault;   // "DIRECTORY" / "Default"
-extern const SettingKey DirectoryLatest;    // "DIRECTORY" / "Latest"
-extern const SettingKey DirectoryMode;      // "DIRECTORY" / "Mode"
-extern const SettingKey DisplayMaximise;    // "DISPLAY" / "maximise"
-extern const SettingKey DisplayLargeur;     // "DISPLAY" / "largeur"
-extern const SettingKey DisplayHauteur;     // "DISPLAY" / "hauteur"
-extern const SettingKey DisplayAbscisse;    // "DISPLAY" / "abscisse" (default depends on the screen)
-extern const SettingKey DisplayOrdonnee;    // "DISPLAY" / "ordonnee" (default depends on the screen)
-extern const SettingKey BaudRateSerial;     // "Communications" / "BaudRateSerial"
-extern const SettingKey ComNumberSerial;    // "Communications" / "ComNumberSerial"
+extern const SettingKey Langue;           // "LANGUAGE" / "Langue"
+extern const SettingKey DirectoryDefault; // "DIRECTORY" / "Default"
+extern const SettingKey DirectoryLatest;  // "DIRECTORY" / "Latest"
+extern const SettingKey DirectoryMode;    // "DIRECTORY" / "Mode"
+extern const SettingKey DisplayMaximise;  // "DISPLAY" / "maximise"
+extern const SettingKey DisplayLargeur;   // "DISPLAY" / "largeur"
+extern const SettingKey DisplayHauteur;   // "DISPLAY" / "hauteur"
+extern const SettingKey DisplayAbscisse;  // "DISPLAY" / "abscisse" (default depends on the screen)
+extern const SettingKey DisplayOrdonnee;  // "DISPLAY" / "ordonnee" (default depends on the screen)
+extern const SettingKey BaudRateSerial;   // "Communications" / "BaudRateSerial"
+extern const SettingKey ComNumberSerial;  // "Communications" / "ComNumberSerial"
 } // namespace SettingKeys
 
 // Section "Parameters", key "n" holds entry n - 1 (default "0"); section
@@ -38,14 +41,21 @@ QString ReadSetting(const Context& context, const SettingKey& key);
 QString ReadSetting(const Context& context, const SettingKey& key, const QString& defaultValue);
 int ReadSettingInt(const Context& context, const SettingKey& key);
 int ReadSettingInt(const Context& context, const SettingKey& key, int defaultValue);
-// False when the platform refuses the write ("Impossible d'écrire dans %s").
+// A boolean is an integer that is not 0.
+bool ReadSettingBool(const Context& context, const SettingKey& key);
+// False when the platform refuses the write; SettingsWriteRefused gives the message.
 bool WriteSetting(const Context& context, const SettingKey& key, const QString& value);
+bool WriteSettingInt(const Context& context, const SettingKey& key, int value);
+bool WriteSettingBool(const Context& context, const SettingKey& key, bool value);
+// "Impossible d'écrire dans %s" with the settings file's path.
+QString SettingsWriteRefused(const Context& context);
 
 // The program directory: value "Path" of group "Settings" in the platform's
 // system settings store (organisation "Tarvel", application "OvraView2"),
 // else the current directory. Never written.
 struct ProgramDirectoryLookup {
-    bool fromStore = false; // the store holds the group; ProgramDirectory is its "Path" (maybe empty)
+    bool fromStore =
+        false; // the store holds the group; ProgramDirectory is its "Path" (maybe empty)
     QString directory;
 };
 ProgramDirectoryLookup FindProgramDirectory();

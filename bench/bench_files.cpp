@@ -1,0 +1,81 @@
+// Writes and reads a 10,000-measurement file and prints one JSON line with
+// the time and throughput of each (best of a few runs, so a busy machine
+// disturbs the figure less).
+
+#include "data/fichiers.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr int Measurements = 10000;
+constexpr int Runs = 5;
+
+Session LargeSession() {
+    Session session;
+    session.SoftwareVersion = QStringLiteral("OV2.07");
+    for (int i = 0; i < ParameterCount; ++i)
+        session.Parameters[i] = QString::number(i);
+    session.StartText = QStringLiteral("15/03/2011 14:30");
+    session.Method = QStringLiteral("Thomas");
+    session.MeasurementCount = Measurements;
+    session.Volume = 12.34;
+    session.Eapv = 0.567;
+    session.SpectraAvailable = true;
+    session.Spectra.resize(std::size_t(Measurements) * ChannelCount);
+    std::uint32_t state = 12345;
+    for (qint32& count : session.Spectra) {
+        state = state * 1664525u + 1013904223u;
+        count = qint32((state >> 8) % 2000); // counts of one to four digits, as spectra have
+    }
+    return session;
+}
+
+double MegabytesPerSecond(qint64 bytes, qint64 nanoseconds) {
+    return nanoseconds > 0 ? (double(bytes) / 1e6) / (double(nanoseconds) / 1e9) : 0.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    const QString path = dir.filePath(QStringLiteral("bench.ovra"));
+    const Session session = LargeSession();
+
+    qint64 bestWrite = std::numeric_limits<qint64>::max();
+    qint64 bestRead = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!WriteMeasurementFile(path, session).Ok())
+            return 1;
+        bestWrite = std::min(bestWrite, timer.nsecsElapsed());
+
+        Session read;
+        timer.restart();
+        if (!ReadMeasurementFile(path, read).Ok() || read.Spectra != session.Spectra)
+            return 1;
+        bestRead = std::min(bestRead, timer.nsecsElapsed());
+    }
+    const qint64 bytes = QFileInfo(path).size();
+    QTextStream(stdout) << QStringLiteral("{\"benchmark\":\"files\",\"measurements\":%1,"
+                                          "\"bytes\":%2,\"write_ms\":%3,\"write_mb_s\":%4,"
+                                          "\"read_ms\":%5,\"read_mb_s\":%6}\n")
+                               .arg(Measurements)
+                               .arg(bytes)
+                               .arg(bestWrite / 1e6, 0, 'f', 2)
+                               .arg(MegabytesPerSecond(bytes, bestWrite), 0, 'f', 1)
+                               .arg(bestRead / 1e6, 0, 'f', 2)
+                               .arg(MegabytesPerSecond(bytes, bestRead), 0, 'f', 1);
+    return 0;
+}

@@ -1,0 +1,122 @@
+#include "link/qtserialport.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+namespace {
+
+constexpr qint32 LineBaudRate = 57600;
+// The instrument's replies are small; the buffer size matches the one the
+// instrument's own software has always used.
+constexpr qint64 InputBufferBytes = 2048;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("QtSerialPortBackend", text);
+}
+
+} // namespace
+
+QString PermissionDeniedText(const QString& portName, const QString& devicePath) {
+#ifdef Q_OS_LINUX
+    const QFileInfo device(QFileInfo(devicePath).canonicalFilePath());
+    const QString group = device.exists() ? device.group() : QString();
+    if (!group.isEmpty() && group != QLatin1String("root"))
+        return Tr("Accès refusé au port %1 : il appartient au groupe « %2 ».\n"
+                  "Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), "
+                  "puis fermez la session et reconnectez-vous pour que cela prenne effet.")
+            .arg(portName, group);
+#else
+    Q_UNUSED(devicePath);
+#endif
+    return Tr("Accès refusé au port %1 : il est peut-être utilisé par un autre programme.")
+        .arg(portName);
+}
+
+QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
+    : SerialPort(parent) {
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::ReadyRead);
+    connect(&m_port, &QSerialPort::bytesWritten, this, &SerialPort::BytesWritten);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPortBackend::PortErrorOccurred);
+}
+
+bool QtSerialPortBackend::Open(const QString& name) {
+    if (m_port.isOpen())
+        return true;
+    m_openError.clear();
+    m_port.setPortName(name);
+    m_port.setBaudRate(LineBaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(InputBufferBytes);
+
+    m_ignoreErrors = true;
+    const bool opened = m_port.open(QIODevice::ReadWrite);
+    if (!opened) {
+        const QSerialPort::SerialPortError error = m_port.error();
+        if (error == QSerialPort::PermissionError)
+            m_openError = PermissionDeniedText(name, QSerialPortInfo(name).systemLocation());
+        else if (error == QSerialPort::DeviceNotFoundError)
+            m_openError = Tr("Le port %1 n'existe pas.").arg(name);
+        else
+            m_openError =
+                Tr("Le port %1 ne peut pas être ouvert (%2).").arg(name, m_port.errorString());
+        m_port.clearError();
+        m_ignoreErrors = false;
+        return false;
+    }
+    m_port.setDataTerminalReady(false);
+    m_port.setRequestToSend(false);
+    m_port.clearError();
+    m_ignoreErrors = false;
+    return true;
+}
+
+void QtSerialPortBackend::Close() {
+    if (m_port.isOpen())
+        m_port.close();
+    m_port.clearError();
+}
+
+bool QtSerialPortBackend::IsOpen() const {
+    return m_port.isOpen();
+}
+
+QString QtSerialPortBackend::OpenErrorText() const {
+    return m_openError;
+}
+
+qint64 QtSerialPortBackend::BytesWaiting() const {
+    return m_port.isOpen() ? m_port.bytesAvailable() : -1;
+}
+
+QByteArray QtSerialPortBackend::Read(qint64 maxCount) {
+    return m_port.read(maxCount);
+}
+
+bool QtSerialPortBackend::Write(const QByteArray& bytes) {
+    if (m_port.write(bytes) != bytes.size())
+        return false;
+    // Hands the bytes to the driver now rather than on the next turn of the
+    // event loop, so a command leaves the moment it is sent.
+    m_port.flush();
+    return true;
+}
+
+qint64 QtSerialPortBackend::BytesToWrite() const {
+    return m_port.bytesToWrite();
+}
+
+void QtSerialPortBackend::PortErrorOccurred(QSerialPort::SerialPortError error) {
+    // Qt reports successes and read time-outs through the same signal.
+    if (m_ignoreErrors || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    QString reason;
+    if (error == QSerialPort::ResourceError)
+        reason = Tr("le port %1 a disparu (câble débranché ?)").arg(m_port.portName());
+    else
+        reason = Tr("erreur du port %1 : %2").arg(m_port.portName(), m_port.errorString());
+    emit PortFailed(reason);
+}

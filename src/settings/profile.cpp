@@ -1,0 +1,197 @@
+#include "settings/profile.h"
+
+#include "data/filenumbers.h"
+#include "data/windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace {
+
+struct Line {
+    qsizetype begin = 0; // first byte of the line
+    qsizetype end = 0;   // first byte of its terminator
+    qsizetype next = 0;  // first byte of the following line
+};
+
+struct Profile {
+    QByteArray bytes;
+    std::vector<Line> lines;
+};
+
+// Lines end at CR LF, LF or CR, as files edited on any system do.
+Profile SplitLines(QByteArray bytes) {
+    Profile profile;
+    profile.bytes = std::move(bytes);
+    const char* data = profile.bytes.constData();
+    const qsizetype size = profile.bytes.size();
+    qsizetype begin = 0;
+    while (begin < size) {
+        qsizetype end = begin;
+        while (end < size && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < size && data[next++] == '\r' && next < size && data[next] == '\n')
+            ++next;
+        profile.lines.push_back({begin, end, next});
+        begin = next;
+    }
+    return profile;
+}
+
+QByteArrayView Content(const Profile& profile, const Line& line) {
+    return QByteArrayView(profile.bytes).sliced(line.begin, line.end - line.begin);
+}
+
+QByteArrayView TrimSpaces(QByteArrayView text) {
+    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t'))
+        text.chop(1);
+    return text;
+}
+
+bool SameName(QByteArrayView bytes, const QString& name) {
+    return DecodeWindows1252(TrimSpaces(bytes)).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// "[name]", blanks allowed around the line and the name.
+bool IsSectionHead(QByteArrayView content, QByteArrayView& name) {
+    content = TrimSpaces(content);
+    if (!content.startsWith('['))
+        return false;
+    const qsizetype close = content.indexOf(']');
+    name = content.sliced(1, (close < 0 ? content.size() : close) - 1);
+    return true;
+}
+
+// "key=value"; a line whose first character is ";" is a comment.
+bool IsKeyLine(QByteArrayView content, QByteArrayView& key, QByteArrayView& value) {
+    const QByteArrayView trimmed = TrimSpaces(content);
+    const qsizetype equals = trimmed.indexOf('=');
+    if (trimmed.startsWith(';') || equals <= 0)
+        return false;
+    key = TrimSpaces(trimmed.first(equals));
+    // Values are raw: only the blanks around "=" and at the end go, a TAB
+    // inside or at the end of a value (a comment's line break) stays.
+    value = content.sliced(content.indexOf('=') + 1);
+    while (value.startsWith(' '))
+        value = value.sliced(1);
+    while (value.endsWith(' '))
+        value.chop(1);
+    return !key.isEmpty();
+}
+
+struct Found {
+    qsizetype sectionLine = -1;
+    qsizetype keyLine = -1;
+    qsizetype lastFilledLine = -1; // last non-blank line of the section, its head at least
+    QByteArrayView key;
+    QByteArrayView value;
+};
+
+// The first section of that name, and the first key of that name in it.
+Found Locate(const Profile& profile, const QString& section, const QString& key) {
+    Found found;
+    for (qsizetype i = 0; i < qsizetype(profile.lines.size()); ++i) {
+        const QByteArrayView content = Content(profile, profile.lines[i]);
+        QByteArrayView name;
+        if (IsSectionHead(content, name)) {
+            if (found.sectionLine >= 0)
+                break;
+            if (SameName(name, section))
+                found.sectionLine = found.lastFilledLine = i;
+            continue;
+        }
+        if (found.sectionLine < 0)
+            continue;
+        if (!TrimSpaces(content).isEmpty())
+            found.lastFilledLine = i;
+        QByteArrayView lineKey;
+        QByteArrayView value;
+        if (found.keyLine < 0 && IsKeyLine(content, lineKey, value) && SameName(lineKey, key)) {
+            found.keyLine = i;
+            found.key = lineKey;
+            found.value = value;
+        }
+    }
+    return found;
+}
+
+bool ReadProfile(const QString& fileName, Profile& profile) {
+    QFile file(fileName);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    profile = SplitLines(file.readAll());
+    return file.error() == QFileDevice::NoError;
+}
+
+// New lines take the terminator the file already uses, CR LF in a new file.
+QByteArray LineEnd(const Profile& profile) {
+    for (const Line& line : profile.lines) {
+        if (line.next > line.end)
+            return profile.bytes.mid(line.end, line.next - line.end);
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+} // namespace
+
+QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
+                          const QString& defaultValue) {
+    Profile profile;
+    if (!ReadProfile(fileName, profile))
+        return defaultValue;
+    const Found found = Locate(profile, section, key);
+    return found.keyLine >= 0 ? DecodeWindows1252(found.value) : defaultValue;
+}
+
+int ReadProfileInt(const QString& fileName, const QString& section, const QString& key,
+                   int defaultValue) {
+    const QByteArray text = EncodeWindows1252(ReadProfileString(fileName, section, key, QString()));
+    qint32 value = 0;
+    return ParseFileInteger(text, value) ? value : defaultValue;
+}
+
+bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
+                        const QString& value) {
+    Profile profile;
+    if (!ReadProfile(fileName, profile))
+        return false;
+    const Found found = Locate(profile, section, key);
+    const QByteArray lineEnd = LineEnd(profile);
+    QByteArray bytes = profile.bytes;
+    const QByteArray encodedValue = EncodeWindows1252(value);
+
+    if (found.keyLine >= 0) {
+        if (found.value == encodedValue)
+            return true;
+        // The key keeps the spelling the file gives it.
+        const Line& line = profile.lines[found.keyLine];
+        bytes.replace(line.begin, line.end - line.begin,
+                      found.key.toByteArray() + '=' + encodedValue);
+    } else {
+        const QByteArray keyLine = EncodeWindows1252(key) + '=' + encodedValue + lineEnd;
+        if (found.sectionLine >= 0) {
+            const Line& after = profile.lines[found.lastFilledLine];
+            QByteArray insertion = keyLine;
+            if (after.next == after.end) // the last line of the file had no terminator
+                insertion.prepend(lineEnd);
+            bytes.insert(after.next, insertion);
+        } else {
+            if (!profile.lines.empty() && profile.lines.back().next == profile.lines.back().end)
+                bytes += lineEnd;
+            bytes += '[' + EncodeWindows1252(section) + ']' + lineEnd + keyLine;
+        }
+    }
+
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    file.cancelWriting();
+    return false;
+}

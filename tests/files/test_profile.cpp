@@ -1,0 +1,376 @@
+// Profile files (ovra.ini, .par) and the settings keys on top of them.
+
+#include "settings/profile.h"
+#include "settings/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(const SettingKey*)
+
+namespace {
+
+// Comments, blank lines, several sections, CR LF, a TAB and a backslash in
+// values, blanks around "=", a byte outside ASCII, a value that is not an integer.
+const QByteArray Sample = "; OvraView2\r\n"
+                          "\r\n"
+                          "[LANGUAGE]\r\n"
+                          "Langue=Francais\r\n"
+                          "\r\n"
+                          "[Directory]\r\n"
+                          "default = /data/mesures \r\n"
+                          "Latest=C:\\Mesures\\2011\\\r\n"
+                          "Mode=1x\r\n"
+                          "Path=a=b\r\n"
+                          "\r\n"
+                          "[Parameters]\r\n"
+                          ";1=commented out\r\n"
+                          "64=ligne 1\tligne 2\t\r\n"
+                          "[ CONFIG ]\r\n"
+                          "0=Pompe d\xE9marr\xE9"
+                          "e\r\n"
+                          "[DISPLAY]\r\n"
+                          "largeur= 800\r\n"
+                          "hauteur=-5\r\n"
+                          "abscisse=99999999999\r\n"
+                          "[Parameters]\r\n"
+                          "2=second section of the same name\r\n";
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestProfile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void readString_data();
+    void readString();
+    void readInt_data();
+    void readInt();
+    void write_data();
+    void write();
+    void writeCreatesTheFile();
+    void refusedWriteChangesNothing();
+    void settingKeys_data();
+    void settingKeys();
+    void settingsFileIsNamedAtEachAccess();
+    void programDirectory();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestProfile::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // Before any QSettings: the system store's location is fixed at first use.
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir.filePath(QStringLiteral("xdg"))));
+    m_path = m_dir.filePath(QStringLiteral("ovra.ini"));
+}
+
+void TestProfile::init() {
+    QVERIFY(WriteBytes(m_path, Sample));
+}
+
+void TestProfile::readString_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "LANGUAGE"
+                           << "Langue"
+                           << "Francais";
+    QTest::newRow("section and key in any case") << "language"
+                                                 << "LANGUE"
+                                                 << "Francais";
+    QTest::newRow("blanks around = and at the end go") << "DIRECTORY"
+                                                       << "Default"
+                                                       << "/data/mesures";
+    QTest::newRow("backslashes stay") << "DIRECTORY"
+                                      << "Latest"
+                                      << "C:\\Mesures\\2011\\";
+    QTest::newRow("value holding =") << "DIRECTORY"
+                                     << "Path"
+                                     << "a=b";
+    QTest::newRow("TABs stay, also the last") << "Parameters"
+                                              << "64"
+                                              << "ligne 1\tligne 2\t";
+    QTest::newRow("commented key is missing") << "Parameters"
+                                              << "1"
+                                              << "<default>";
+    QTest::newRow("first section of a name only") << "Parameters"
+                                                  << "2"
+                                                  << "<default>";
+    QTest::newRow("blanks inside brackets") << "CONFIG"
+                                            << "0"
+                                            << "Pompe d\u00e9marr\u00e9e";
+    QTest::newRow("key of another section") << "LANGUAGE"
+                                            << "Mode"
+                                            << "<default>";
+    QTest::newRow("missing section") << "Communications"
+                                     << "ComNumberSerial"
+                                     << "<default>";
+    QTest::newRow("comment is no key") << "LANGUAGE"
+                                       << "; OvraView2"
+                                       << "<default>";
+}
+
+void TestProfile::readString() {
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QCOMPARE(ReadProfileString(m_path, section, key, QStringLiteral("<default>")), expected);
+}
+
+void TestProfile::readInt_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("blank before the number") << "DISPLAY"
+                                             << "largeur" << 800;
+    QTest::newRow("negative") << "DISPLAY"
+                              << "hauteur" << -5;
+    QTest::newRow("not an integer") << "DIRECTORY"
+                                    << "Mode" << 77;
+    QTest::newRow("beyond 32 bits") << "DISPLAY"
+                                    << "abscisse" << 77;
+    QTest::newRow("text") << "LANGUAGE"
+                          << "Langue" << 77;
+    QTest::newRow("missing") << "DISPLAY"
+                             << "ordonnee" << 77;
+}
+
+void TestProfile::readInt() {
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(int, expected);
+    QCOMPARE(ReadProfileInt(m_path, section, key, 77), expected);
+}
+
+void TestProfile::write_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    QByteArray replaced = Sample;
+    replaced.replace("Langue=Francais", "Langue=English");
+    QTest::newRow("replace keeps the key's spelling") << Sample << "language"
+                                                      << "LANGUE"
+                                                      << "English" << replaced;
+
+    replaced = Sample;
+    replaced.replace("default = /data/mesures ", "default=C:\\d\xE9p\xF4t\\");
+    QTest::newRow("replace with backslashes and Windows-1252")
+        << Sample << "DIRECTORY"
+        << "DEFAULT"
+        << "C:\\d\u00e9p\u00f4t\\" << replaced;
+
+    replaced = Sample;
+    replaced.replace("64=ligne 1\tligne 2\t", "64=a\tb");
+    QTest::newRow("replace with a TAB") << Sample << "Parameters"
+                                        << "64"
+                                        << "a\tb" << replaced;
+
+    QTest::newRow("same value leaves the file as it is") << Sample << "LANGUAGE"
+                                                         << "Langue"
+                                                         << "Francais" << Sample;
+
+    replaced = Sample;
+    replaced.replace("Path=a=b\r\n", "Path=a=b\r\nNew=1\r\n");
+    QTest::newRow("new key after the section's last line, before its blank line")
+        << Sample << "Directory"
+        << "New"
+        << "1" << replaced;
+
+    replaced = Sample;
+    replaced.replace("64=ligne 1\tligne 2\t\r\n", "64=ligne 1\tligne 2\t\r\n3=x\r\n");
+    QTest::newRow("new key in the first section of a name") << Sample << "Parameters"
+                                                            << "3"
+                                                            << "x" << replaced;
+
+    QTest::newRow("new section at the end")
+        << Sample << "Communications"
+        << "ComNumberSerial"
+        << "COM3" << Sample + "[Communications]\r\nComNumberSerial=COM3\r\n";
+
+    QTest::newRow("last line without its end") << QByteArray("[A]\r\nx=1") << "A"
+                                               << "y"
+                                               << "2" << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
+
+    QTest::newRow("LF file gets LF lines") << QByteArray("[A]\nx=1\n") << "B"
+                                           << "y"
+                                           << "2" << QByteArray("[A]\nx=1\n[B]\ny=2\n");
+
+    QTest::newRow("empty file") << QByteArray() << "S"
+                                << "k"
+                                << "v" << QByteArray("[S]\r\nk=v\r\n");
+}
+
+void TestProfile::write() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+    QVERIFY(WriteBytes(m_path, before));
+    QVERIFY(WriteProfileString(m_path, section, key, value));
+    QCOMPARE(FileBytes(m_path), after);
+    QCOMPARE(ReadProfileString(m_path, section, key, QString()), value);
+}
+
+void TestProfile::writeCreatesTheFile() {
+    const QString path = m_dir.filePath(QStringLiteral("new.par"));
+    QVERIFY(WriteProfileString(path, QStringLiteral("Parameters"), QStringLiteral("1"),
+                               QStringLiteral("OV-1")));
+    QVERIFY(WriteProfileString(path, QStringLiteral("Parameters"), QStringLiteral("2"),
+                               QStringLiteral("2")));
+    QCOMPARE(FileBytes(path), QByteArray("[Parameters]\r\n1=OV-1\r\n2=2\r\n"));
+}
+
+void TestProfile::refusedWriteChangesNothing() {
+    const QString nowhere = m_dir.filePath(QStringLiteral("no/such/dir/ovra.ini"));
+    QVERIFY(!WriteProfileString(nowhere, QStringLiteral("A"), QStringLiteral("b"),
+                                QStringLiteral("c")));
+    QVERIFY(!QFile::exists(nowhere));
+    // A directory where the file should be: neither read nor written.
+    QVERIFY(!WriteProfileString(m_dir.path(), QStringLiteral("A"), QStringLiteral("b"),
+                                QStringLiteral("c")));
+    QCOMPARE(ReadProfileString(m_dir.path(), QStringLiteral("A"), QStringLiteral("b"),
+                               QStringLiteral("d")),
+             QStringLiteral("d"));
+}
+
+void TestProfile::settingKeys_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("defaultValue");
+    QTest::addColumn<const SettingKey*>("setting");
+    using namespace SettingKeys;
+    const QString home = DefaultDataDirectory();
+    QTest::newRow("Langue") << "LANGUAGE"
+                            << "Langue"
+                            << "English" << &Langue;
+    QTest::newRow("Default") << "DIRECTORY"
+                             << "Default" << home << &DirectoryDefault;
+    QTest::newRow("Latest") << "DIRECTORY"
+                            << "Latest" << home << &DirectoryLatest;
+    QTest::newRow("Mode") << "DIRECTORY"
+                          << "Mode"
+                          << "0" << &DirectoryMode;
+    QTest::newRow("maximise") << "DISPLAY"
+                              << "maximise"
+                              << "0" << &DisplayMaximise;
+    QTest::newRow("largeur") << "DISPLAY"
+                             << "largeur"
+                             << "1024" << &DisplayLargeur;
+    QTest::newRow("hauteur") << "DISPLAY"
+                             << "hauteur"
+                             << "600" << &DisplayHauteur;
+    QTest::newRow("abscisse") << "DISPLAY"
+                              << "abscisse"
+                              << "" << &DisplayAbscisse;
+    QTest::newRow("ordonnee") << "DISPLAY"
+                              << "ordonnee"
+                              << "" << &DisplayOrdonnee;
+    QTest::newRow("BaudRateSerial") << "Communications"
+                                    << "BaudRateSerial"
+                                    << "56000" << &BaudRateSerial;
+    QTest::newRow("ComNumberSerial")
+        << "Communications"
+        << "ComNumberSerial" << DefaultSerialPortName() << &ComNumberSerial;
+    static const SettingKey first = ParameterSettingKey(0);
+    static const SettingKey last = ParameterSettingKey(ParameterCount - 1);
+    static const SettingKey bit0 = ConfigBitCaptionKey(0);
+    static const SettingKey bit15 = ConfigBitCaptionKey(15);
+    QTest::newRow("Parameters 1") << "Parameters"
+                                  << "1"
+                                  << "0" << &first;
+    QTest::newRow("Parameters 64") << "Parameters"
+                                   << "64"
+                                   << "0" << &last;
+    QTest::newRow("CONFIG 0") << "CONFIG"
+                              << "0"
+                              << "" << &bit0;
+    QTest::newRow("CONFIG 15") << "CONFIG"
+                               << "15"
+                               << "" << &bit15;
+}
+
+// Each key's section and name as the settings file spells them, and its default.
+void TestProfile::settingKeys() {
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, defaultValue);
+    QFETCH(const SettingKey*, setting);
+    Context context;
+    context.ProgramDirectory = m_dir.filePath(QStringLiteral("keys"));
+    QVERIFY(QDir().mkpath(context.ProgramDirectory));
+    QFile::remove(SettingsFileName(context));
+    QCOMPARE(ReadSetting(context, *setting), defaultValue);
+
+    QVERIFY(WriteBytes(SettingsFileName(context),
+                       ('[' + section + "]\r\n" + key + "=7\r\n").toLatin1()));
+    QCOMPARE(ReadSetting(context, *setting), QStringLiteral("7"));
+    QCOMPARE(ReadSettingInt(context, *setting), 7);
+    QVERIFY(WriteSettingInt(context, *setting, 12));
+    QCOMPARE(FileBytes(SettingsFileName(context)),
+             ('[' + section + "]\r\n" + key + "=12\r\n").toLatin1());
+}
+
+void TestProfile::settingsFileIsNamedAtEachAccess() {
+    Context context;
+    context.ProgramDirectory = m_dir.path();
+    QCOMPARE(SettingsFileName(context), m_path);
+    QVERIFY(WriteSettingBool(context, SettingKeys::DisplayMaximise, true));
+    QVERIFY(ReadSettingBool(context, SettingKeys::DisplayMaximise));
+    QVERIFY(WriteSetting(context, SettingKeys::DisplayMaximise, QStringLiteral("2")));
+    QVERIFY(ReadSettingBool(context, SettingKeys::DisplayMaximise));
+    QCOMPARE(ReadSetting(context, SettingKeys::Langue), QStringLiteral("Francais"));
+
+    context.ProgramDirectory = m_dir.filePath(QStringLiteral("elsewhere"));
+    QCOMPARE(ReadSetting(context, SettingKeys::Langue), QStringLiteral("English"));
+    QVERIFY(!ReadSettingBool(context, SettingKeys::DisplayMaximise));
+    QVERIFY(!WriteSetting(context, SettingKeys::Langue, QStringLiteral("English")));
+    QVERIFY(SettingsWriteRefused(context).contains(
+        QDir::toNativeSeparators(SettingsFileName(context))));
+}
+
+void TestProfile::programDirectory() {
+    const QString storeDir = m_dir.filePath(QStringLiteral("xdg/Tarvel"));
+    const QString store = storeDir + QStringLiteral("/OvraView2.conf");
+    QVERIFY(QDir().mkpath(storeDir));
+
+    ProgramDirectoryLookup lookup = FindProgramDirectory();
+    QVERIFY(!lookup.fromStore);
+    QCOMPARE(lookup.directory, QDir::currentPath());
+
+    QVERIFY(WriteBytes(store, "[Settings]\nPath=/opt/ovra/data\n"));
+    lookup = FindProgramDirectory();
+    QVERIFY(lookup.fromStore);
+    QCOMPARE(lookup.directory, QStringLiteral("/opt/ovra/data"));
+
+    // The group without its value gives an empty directory, not the current one.
+    QVERIFY(WriteBytes(store, "[Settings]\nOther=1\n"));
+    lookup = FindProgramDirectory();
+    QVERIFY(lookup.fromStore);
+    QCOMPARE(lookup.directory, QString());
+    QCOMPARE(FileBytes(store), QByteArray("[Settings]\nOther=1\n"));
+}
+
+QTEST_GUILESS_MAIN(TestProfile)
+#include "test_profile.moc"
