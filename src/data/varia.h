@@ -79,5 +79,11 @@ struct Context {
     std::vector<AcquisitionDirectoryEntry> AcquisitionDirectory;
 };
 
+// The run's date and time formats (QDateTime patterns), the same whatever the
+// user's regional settings; the decimal separator stays the user's.
+inline constexpr char LongDateFormat[] = "dddd d MMMM yyyy";
+inline constexpr char ShortDateFormat[] = "dd/MM/yyyy";
+inline constexpr char ShortTimeFormat[] = "HH:mm:ss";
+
 // File names are joined with the platform's separator ("\" on Windows).
 QString JoinPath(const QString& directory, const QString& fileName);

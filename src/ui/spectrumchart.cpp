@@ -94,6 +94,8 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     m_series->attachAxis(m_countAxis);
 
     setChart(plot);
+    // Hovering the plot shows the hand that says it can be dragged sideways.
+    viewport()->setMouseTracking(true);
 }
 
 void SpectrumChart::ShowPoints(const QList<QPointF>& points) {
@@ -212,6 +214,10 @@ void SpectrumChart::mousePressEvent(QMouseEvent* event) {
 
 void SpectrumChart::mouseMoveEvent(QMouseEvent* event) {
     if (!m_panning) {
+        if (PlotRect().contains(event->position().toPoint()))
+            viewport()->setCursor(Qt::OpenHandCursor);
+        else
+            viewport()->unsetCursor();
         QChartView::mouseMoveEvent(event);
         return;
     }
@@ -230,7 +236,7 @@ void SpectrumChart::mouseMoveEvent(QMouseEvent* event) {
 void SpectrumChart::mouseReleaseEvent(QMouseEvent* event) {
     if (m_panning) {
         m_panning = false;
-        viewport()->unsetCursor();
+        viewport()->setCursor(Qt::OpenHandCursor);
         event->accept();
         return;
     }

@@ -1,0 +1,10 @@
+#include "ui/clock.h"
+
+TFormClock::TFormClock(Context& context, DialogService& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("FormClock"));
+    setWindowTitle(tr("Horloge"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+}

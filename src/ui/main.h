@@ -1,0 +1,139 @@
+#pragma once
+
+// TFormMain, the main window: its menus, the life of the one session (open,
+// close, save as, the unsaved-data questions, drag and drop, the file named on
+// the command line), the title, and the window placement kept in the
+// settings file. What it shows of the session is the AcquisitionView's.
+
+#include "data/fichiers.h"
+#include "data/varia.h"
+#include "settings/settings.h"
+#include "ui/dialogservice.h"
+
+#include <QMainWindow>
+
+class AcquisitionView;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class TFormAbout;
+class TFormClock;
+class TFormCommunication;
+class TFormConfig;
+class TFormDirectory;
+class TFormMemoire;
+class TFormPrint;
+
+// The windows the main window calls; all live as long as it does.
+struct SecondaryWindows {
+    TFormAbout* FormAbout = nullptr;
+    TFormClock* FormClock = nullptr;
+    TFormDirectory* FormDirectory = nullptr;
+    TFormPrint* FormPrint = nullptr;
+    TFormMemoire* FormMemoire = nullptr;
+    TFormCommunication* FormCommunication = nullptr;
+    TFormConfig* FormConfig = nullptr;
+};
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the window's creation: settings file, language marks, directories,
+    // title, empty session, placement.
+    TFormMain(Context& context, DialogService& dialogs, QWidget* parent = nullptr);
+
+    void AttachWindows(const SecondaryWindows& windows);
+
+    // The session lifecycle. Every opening path calls OpenSession, then
+    // DisplayAcquisition.
+    void OpenSession();
+    void CloseSession();
+    void DisplayAcquisition();
+    // Asks before unsaved data would be lost, saves on request, then closes
+    // the session. False when the caller must stop: "Annuler", a cancelled
+    // save dialog or a failed save leave the session open.
+    bool GuardUnsavedSession(MessageButtons buttons);
+
+    // Runs on every activation; opens the command-line file the first time.
+    void FormActivate();
+    // The quit question; false keeps the program running.
+    bool FormCloseQuery();
+    // Stores LatestDirectory and the placement.
+    void FormClose();
+
+    void MenuOpenClick();
+    void MenuCloseClick();
+    void MenuSaveAsClick();
+    void MenuExitClick();
+    void MenuWhatClick();
+    void MenuDefaultDirectoryClick();
+    // Files dropped from the desktop: only the first one counts.
+    void LMDFMDropFMDragDrop(const QStringList& files);
+
+    void LoadDisplayConfig();
+    void SaveDisplayConfig();
+
+    // Where both measurement file dialogs start (the default directory
+    // window's "OK").
+    void SetDataDialogsDirectory(const QString& directory);
+
+    AcquisitionView& View() { return *m_view; }
+    QProgressBar& ProgressBar() { return *LMDProgressBar; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateCentralArea();
+    void ReadLanguageMarks();
+    void ReadDirectories();
+    void UpdateTitle();
+    void SetSessionMenus(bool open);
+    // Closes the session, reads `path` and opens it when it was read.
+    FileOutcome LoadMeasurementFile(const QString& path);
+    void TellReadFailure(const FileOutcome& outcome);
+    // Writes the session to a file chosen in SaveDataDialog; false when the
+    // user cancelled or the write failed (the user has then been told).
+    bool SaveFromQuestion();
+    bool WriteSettingOrTell(const SettingKey& key, const QString& value);
+    // Shown beside a disabled main window, which its closing enables again.
+    void ShowSecondaryWindow(QWidget& window);
+
+    Context& m_context;
+    DialogService& m_dialogs;
+    SecondaryWindows m_windows;
+    AcquisitionView* m_view = nullptr;
+
+    QMenu* MenuFile = nullptr;
+    QAction* MenuDefaultDirectory = nullptr;
+    QMenu* MenuLangue = nullptr;
+    QAction* MenuAnglais = nullptr;
+    QAction* MenuFrancais = nullptr;
+    QActionGroup* m_languageGroup = nullptr;
+    QAction* MenuOpen = nullptr;
+    QAction* MenuClose = nullptr;
+    QAction* MenuSaveAs = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuExit = nullptr;
+    QMenu* MenuInstrument = nullptr;
+    QAction* MenuRead = nullptr;
+    QAction* MenuInitialization = nullptr;
+    QAction* MenuConfiguration = nullptr;
+    QAction* MenuCommunications = nullptr;
+    QAction* MenuParametres = nullptr;
+    QAction* MenuWhat = nullptr;
+    QProgressBar* LMDProgressBar = nullptr;
+    QTimer* LMDHiTimerAutoDetection = nullptr;
+
+    FileDialogRequest OpenDataDialog;
+    FileDialogRequest SaveDataDialog;
+    bool m_englishSelected = true; // the language of this run, from "Langue"
+};

@@ -1,0 +1,113 @@
+#include "ui/qtdialogservice.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("QtDialogService", text);
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Qt's file dialog carries English labels unless Qt's own translations are
+// installed; the program's texts are French, so its dialogs are too.
+void FrenchLabels(QFileDialog& dialog, bool saving) {
+    dialog.setLabelText(QFileDialog::LookIn, Tr("Regarder dans :"));
+    dialog.setLabelText(QFileDialog::FileName, Tr("Nom du fichier :"));
+    dialog.setLabelText(QFileDialog::FileType, Tr("Type :"));
+    dialog.setLabelText(QFileDialog::Accept, saving ? Tr("Enregistrer") : Tr("Ouvrir"));
+    dialog.setLabelText(QFileDialog::Reject, Tr("Annuler"));
+}
+
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving) {
+    QFileDialog dialog(parent, request.caption, request.directory, request.filter);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The caller asks about overwriting, through this service, in French.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    FrenchLabels(dialog, saving);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+MessageAnswer QtDialogService::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                           MessageButtons buttons) {
+    // The string table pairs LF with CR; a label would draw the CR.
+    QString shown = text;
+    shown.remove(QLatin1Char('\r'));
+    QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), shown,
+                    QMessageBox::NoButton, parent);
+    QPushButton* ok = nullptr;
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* cancel = nullptr;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        ok = box.addButton(Tr("OK"), QMessageBox::AcceptRole);
+        box.setEscapeButton(ok);
+        break;
+    case MessageButtons::YesNoCancel:
+        yes = box.addButton(Tr("&Oui"), QMessageBox::YesRole);
+        no = box.addButton(Tr("&Non"), QMessageBox::NoRole);
+        cancel = box.addButton(Tr("Annuler"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
+    case MessageButtons::YesNo:
+        yes = box.addButton(Tr("&Oui"), QMessageBox::YesRole);
+        no = box.addButton(Tr("&Non"), QMessageBox::NoRole);
+        box.setEscapeButton(no);
+        break;
+    }
+    box.setDefaultButton(ok ? ok : yes);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked == ok)
+        return MessageAnswer::Ok;
+    if (clicked == yes)
+        return MessageAnswer::Yes;
+    if (clicked == no)
+        return MessageAnswer::No;
+    return cancel ? MessageAnswer::Cancel : MessageAnswer::No;
+}
+
+QString QtDialogService::ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, false);
+}
+
+QString QtDialogService::ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, true);
+}
+
+QString QtDialogService::ChooseFolder(QWidget* parent, const QString& caption,
+                                      const QString& directory) {
+    QFileDialog dialog(parent, caption, directory);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    FrenchLabels(dialog, false);
+    dialog.setLabelText(QFileDialog::Accept, Tr("Choisir"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// The steps of the program's start that the entry runs in order, kept here so
+// that the tests and the start-up benchmark run the very same steps.
+
+#include "data/varia.h"
+#include "settings/settings.h"
+
+#include <QSize>
+#include <QStringList>
+
+#include <memory>
+
+class DialogService;
+class TFormAbout;
+class TFormClock;
+class TFormCommunication;
+class TFormConfig;
+class TFormDirectory;
+class TFormMain;
+class TFormMemoire;
+class TFormPrint;
+
+inline constexpr QSize MinimumScreenSize{1024, 600};
+
+// The first argument (after the program's own name) is the file to open at
+// the first activation; further arguments are ignored.
+void ReadCommandLine(Context& context, const QStringList& arguments);
+
+// ProgramDirectory from the platform settings store, which also becomes the
+// current directory, else the current directory.
+void ApplyProgramDirectory(Context& context, const ProgramDirectoryLookup& lookup);
+
+// False, after telling the user, when the screen is below 1024 x 600.
+bool CheckScreenSize(const QSize& screen, DialogService& dialogs);
+
+// Every window of the program, created once, in order, and never destroyed
+// before the end of the run.
+struct ProgramWindows {
+    ProgramWindows(Context& context, DialogService& dialogs);
+    ~ProgramWindows();
+
+    std::unique_ptr<TFormMain> FormMain;
+    std::unique_ptr<TFormAbout> FormAbout;
+    std::unique_ptr<TFormClock> FormClock;
+    std::unique_ptr<TFormDirectory> FormDirectory;
+    std::unique_ptr<TFormPrint> FormPrint;
+    std::unique_ptr<TFormMemoire> FormMemoire;
+    std::unique_ptr<TFormCommunication> FormCommunication;
+    std::unique_ptr<TFormConfig> FormConfig;
+};

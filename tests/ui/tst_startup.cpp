@@ -1,0 +1,135 @@
+// The steps of the program entry: the command line, the program directory,
+// the windows created once, and the refusal of a small screen.
+
+#include "scripteddialogs.h"
+#include "testdirectory.h"
+
+#include "ui/about.h"
+#include "ui/clock.h"
+#include "ui/comm.h"
+#include "ui/config.h"
+#include "ui/directory.h"
+#include "ui/main.h"
+#include "ui/memoire.h"
+#include "ui/print.h"
+#include "ui/startup.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void programDirectory_data();
+    void programDirectory();
+    void screenSize_data();
+    void screenSize();
+    void windows();
+};
+
+void TestStartup::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("pending");
+    QTest::addColumn<QString>("file");
+    const QString here = QDir::currentPath() + QLatin1Char('/');
+    QTest::newRow("none") << QStringList() << false << "";
+    QTest::newRow("one absolute") << QStringList({"/data/a.ovra"}) << true << "/data/a.ovra";
+    QTest::newRow("relative, made absolute") << QStringList({"a.ovra"}) << true << here + "a.ovra";
+    QTest::newRow("only the first") << QStringList({"/a.ovra", "/b.ovra"}) << true << "/a.ovra";
+    QTest::newRow("empty argument") << QStringList({""}) << true << "";
+}
+
+void TestStartup::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, pending);
+    QFETCH(QString, file);
+    Context context;
+    ReadCommandLine(context, arguments);
+    QCOMPARE(context.CommandLinePending, pending);
+    QCOMPARE(context.CommandLineFile, QDir::toNativeSeparators(file));
+}
+
+void TestStartup::programDirectory_data() {
+    QTest::addColumn<bool>("fromStore");
+    QTest::addColumn<bool>("entered"); // the current directory moves there
+    QTest::newRow("from the settings store") << true << true;
+    QTest::newRow("the current directory") << false << false;
+}
+
+void TestStartup::programDirectory() {
+    QFETCH(bool, fromStore);
+    QFETCH(bool, entered);
+    const QString start = QDir::currentPath();
+    TestDirectory directory;
+    Context context;
+    ApplyProgramDirectory(context, {fromStore, directory.Path()});
+    QCOMPARE(context.ProgramDirectory, directory.Path());
+    const QString now = QDir::currentPath();
+    QDir::setCurrent(start);
+    QCOMPARE(QDir(now) == QDir(directory.Path()), entered);
+
+    // A store that names a directory that does not exist is not an error.
+    Context missing;
+    ApplyProgramDirectory(missing, {true, directory.FilePath(QStringLiteral("gone"))});
+    QCOMPARE(QDir::currentPath(), start);
+}
+
+void TestStartup::screenSize_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1024 x 600") << QSize(1024, 600) << true;
+    QTest::newRow("1280 x 1024") << QSize(1280, 1024) << true;
+    QTest::newRow("one pixel too narrow") << QSize(1023, 768) << false;
+    QTest::newRow("one pixel too low") << QSize(1920, 599) << false;
+    QTest::newRow("800 x 480") << QSize(800, 480) << false;
+}
+
+void TestStartup::screenSize() {
+    QFETCH(QSize, screen);
+    QFETCH(bool, accepted);
+    ScriptedDialogs dialogs;
+    QCOMPARE(CheckScreenSize(screen, dialogs), accepted);
+    QCOMPARE(dialogs.Messages().size(), accepted ? 0 : 1);
+    if (!accepted) {
+        const ScriptedDialogs::Message& message = dialogs.Messages().first();
+        QCOMPARE(message.text,
+                 QStringLiteral("Ce logiciel requiert une résolution d'écran minimum de 1024x600"));
+        QCOMPARE(message.icon, MessageIcon::Error);
+        QCOMPARE(message.buttons, MessageButtons::Ok);
+    }
+}
+
+// Every window exists once, hidden, with its caption; only the main window is
+// shown by the entry.
+void TestStartup::windows() {
+    TestDirectory directory;
+    Context context;
+    directory.Prepare(context);
+    ScriptedDialogs dialogs;
+    ProgramWindows windows(context, dialogs);
+    const std::pair<QWidget*, const char*> expected[] = {
+        {windows.FormAbout.get(), "A propos..."},
+        {windows.FormClock.get(), "Horloge"},
+        {windows.FormDirectory.get(), "Répertoire par défaut"},
+        {windows.FormPrint.get(), "Impression"},
+        {windows.FormMemoire.get(), "Lecture"},
+        {windows.FormCommunication.get(), "Communications"},
+        {windows.FormConfig.get(), "Configuration"},
+    };
+    for (const auto& [window, caption] : expected) {
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString::fromUtf8(caption));
+        QVERIFY(window->isWindow());
+        QVERIFY(!window->isVisible());
+        // Closing a secondary window never ends the program.
+        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
+    }
+    QVERIFY(!windows.FormMain->isVisible());
+    QCOMPARE(context.Session.SessionState, SessionEmpty);
+    QVERIFY(dialogs.Messages().isEmpty());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
