@@ -97,10 +97,18 @@ void TFormRS232::TimerTimeOutTimer() {
 
 void TFormRS232::PortFailed(const QString& reason) {
     // Noted here and acted upon by the primitive that is waiting (or the next
-    // one): closing the port from inside its own error signal is asking for
-    // trouble.
-    if (m_pendingPortFailure.isEmpty())
-        m_pendingPortFailure = reason;
+    // one). The port is closed soon after, not from inside its own error
+    // signal: a vanished device left open can keep waking the event loop.
+    if (!m_pendingPortFailure.isEmpty())
+        return;
+    m_pendingPortFailure = reason;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_pendingPortFailure.isEmpty())
+                ClosePort();
+        },
+        Qt::QueuedConnection);
 }
 
 // --- Failure state -------------------------------------------------------------

@@ -1,0 +1,76 @@
+// The ovra-sim executable: scenario file, symbolic link, transcript, and
+// a clean end on SIGTERM.
+
+#include "link/rs232.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSimExecutable : public QObject {
+    Q_OBJECT
+private slots:
+    void servesAScenarioThroughItsLink();
+    void refusesABadScenario();
+};
+
+void TestSimExecutable::servesAScenarioThroughItsLink() {
+    QTemporaryDir dir;
+    const QString scenario = dir.filePath(QStringLiteral("campaign.txt"));
+    QFile file(scenario);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("version V3.00b\n"
+               "acquisition 42 15/03/2011 09:30:00 Rolle 3\n"
+               "acquisition 43 invalid Test 2\n");
+    file.close();
+    const QString link = dir.filePath(QStringLiteral("ttyOVRA"));
+    const QString transcript = dir.filePath(QStringLiteral("transcript.txt"));
+
+    QProcess simulator;
+    simulator.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"),
+                    {"--scenario", scenario, "--link", link, "--transcript", transcript});
+    QVERIFY(simulator.waitForStarted());
+    QVERIFY(simulator.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(simulator.readLine()).trimmed();
+    QCOMPARE(QFile::symLinkTarget(link), device);
+
+    Context context;
+    TFormRS232 rs232(context);
+    rs232.SetPortName(link);
+    rs232.SetReadTimeouts(250);
+    QVERIFY2(rs232.Connect(), qPrintable(rs232.FailureReason()));
+    QVERIFY(rs232.ReadMemoryCounts());
+    rs232.Disconnect();
+    QCOMPARE(context.StoredAcquisitionCount, 2);
+    QCOMPARE(context.StoredMeasurementCount, 5);
+
+    simulator.terminate(); // SIGTERM to its process id
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink(),
+             "the link goes with the simulator");
+    QFile log(transcript);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    QVERIFY(text.contains("prog>inst 49 44 |ID|"));
+    QVERIFY(text.contains("inst>prog 52 4e 0d 0a 35 0d 0a 32 0d 0a"));
+    QVERIFY(text.contains("prog>inst 53 4c |SL|"));
+}
+
+void TestSimExecutable::refusesABadScenario() {
+    QTemporaryDir dir;
+    const QString scenario = dir.filePath(QStringLiteral("bad.txt"));
+    QFile file(scenario);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("version V1\nacquisition 1 invalid Radon 3\n");
+    file.close();
+    QProcess simulator;
+    simulator.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"), {"--scenario", scenario});
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(simulator.exitCode(), 2);
+    QVERIFY(simulator.readAllStandardError().contains("line 2"));
+}
+
+QTEST_GUILESS_MAIN(TestSimExecutable)
+#include "tst_simexecutable.moc"
