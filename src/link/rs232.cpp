@@ -16,7 +16,7 @@ namespace {
 // start-up with the stored one.
 const char* const CreationPortName = "COM9";
 // Read time-outs at creation (interval 100, multiplier 100, constant 1000).
-constexpr int CreationReadTimeout = 100;
+constexpr int CreationReadTimeoutMs = 100;
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("TFormRS232", text);
@@ -50,7 +50,7 @@ TFormRS232::TFormRS232(Context& context, std::unique_ptr<SerialPort> port, QObje
     TimerTimeOut->setInterval(Scaled(ReplyTimeout));
     connect(TimerTimeOut, &QTimer::timeout, this, &TFormRS232::TimerTimeOutTimer);
 
-    SetReadTimeouts(CreationReadTimeout);
+    SetReadTimeouts(CreationReadTimeoutMs);
 }
 
 TFormRS232::~TFormRS232() {

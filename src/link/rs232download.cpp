@@ -15,6 +15,12 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TFormRS232", text);
 }
 
+// The instrument needs these pauses around the selection of an acquisition,
+// before each measurement request, and before the one retry of a request.
+constexpr int SelectionPauseMs = 100;
+constexpr int MeasurementPauseMs = 50;
+constexpr int RetryPauseMs = 500;
+
 } // namespace
 
 bool TFormRS232::ReadAcquisitionDirectory() {
@@ -83,29 +89,29 @@ bool TFormRS232::ReadAcquisition(int index) {
     // write, with pauses it needs between them.
     PurgeInput();
     SendText("SP");
-    Delay(100);
+    Delay(SelectionPauseMs);
     Receive(2, false);
     const QByteArray number = QByteArray::number(entry.Number.toInt()).rightJustified(5, '0');
-    Delay(100);
+    Delay(SelectionPauseMs);
     SendText(number.mid(0, 1));
     SendText(number.mid(1, 1));
-    Delay(100);
+    Delay(SelectionPauseMs);
     SendText(number.mid(2, 1));
     SendText(number.mid(3, 1));
-    Delay(100);
+    Delay(SelectionPauseMs);
     SendText(number.mid(4, 1));
     Receive(2, false);
-    Delay(100);
+    Delay(SelectionPauseMs);
 
     // Ask for the spectra with the headers.
     PurgeInput();
     SendText("SS");
-    Delay(100);
+    Delay(SelectionPauseMs);
     Receive(2, false);
-    Delay(100);
+    Delay(SelectionPauseMs);
     SendText("1");
     Receive(2, false);
-    Delay(100);
+    Delay(SelectionPauseMs);
 
     session.Spectra.clear();
     session.Spectra.reserve(std::size_t(std::max(session.MeasurementCount, 0)) * ChannelCount);
@@ -116,14 +122,14 @@ bool TFormRS232::ReadAcquisition(int index) {
          ++i) {
         session.Spectra.resize(session.Spectra.size() + ChannelCount, 0);
 
-        Delay(50);
+        Delay(MeasurementPauseMs);
         PurgeInput();
         SendText("RP");
         Receive(2, true);
         if (m_context.TimedOut && !m_communicationFailed) {
             // The one retry of the protocol: the instrument sometimes misses
             // a request while it is still busy with the previous one.
-            Delay(500);
+            Delay(RetryPauseMs);
             PurgeInput();
             SendText("RP");
             Receive(2, true);

@@ -16,7 +16,16 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TFormRS232", text);
 }
 
-constexpr int WorkingReadTimeout = 250;
+constexpr int WorkingReadTimeoutMs = 250;
+// Pauses the instrument needs: before "SL", after the parameter records,
+// between the parts of a parameter write and after it, after an erase, and
+// before "RN".
+constexpr int DisconnectPauseMs = 50;
+constexpr int AfterParameterReadPauseMs = 70;
+constexpr int ParameterWriteStepPauseMs = 10;
+constexpr int AfterParameterWritePauseMs = 100;
+constexpr int AfterErasePauseMs = 500;
+constexpr int BeforeCountsPauseMs = 500;
 // A name or value field is read until its ";"; 32 bytes without one means the
 // record is out of step (a value holds at most 31 characters).
 constexpr int FieldLimitBytes = 32;
@@ -59,7 +68,7 @@ bool TFormRS232::Connect() {
         identification = Receive(6, false);
         Receive(2, false);
     } else {
-        SetReadTimeouts(WorkingReadTimeout);
+        SetReadTimeouts(WorkingReadTimeoutMs);
     }
     if (!m_communicationFailed && identification == Identification)
         return true;
@@ -86,7 +95,7 @@ void TFormRS232::Disconnect() {
     const QString reason = m_failureReason;
     const bool timedOut = m_context.TimedOut;
     if (m_port->IsOpen() && !m_communicationFailed && m_pendingPortFailure.isEmpty()) {
-        Delay(50);
+        Delay(DisconnectPauseMs);
         PurgeInput();
         SendText("SL");
         Receive(4, false);
@@ -155,7 +164,7 @@ bool TFormRS232::ReadParameters() {
             return false;
         EmitProgress(100.0 * (i + 2) / ParameterCount, ConfigBar | MemoryBar | ClockBar);
     }
-    Delay(70);
+    Delay(AfterParameterReadPauseMs);
     return !Stopped();
 }
 
@@ -168,19 +177,19 @@ bool TFormRS232::WriteParameters() {
         Receive(2, true);
         if (Stopped())
             return false;
-        Delay(10);
+        Delay(ParameterWriteStepPauseMs);
         SendText(TwoDigits(i));
         Receive(2, true);
         if (Stopped())
             return false;
-        Delay(10);
+        Delay(ParameterWriteStepPauseMs);
         SendText(ToWireText(ParameterNames()[i] + QLatin1Char(';') + session.Parameters[i] +
                             QLatin1Char(';')));
         Receive(2, true);
         if (Stopped())
             return false;
         EmitProgress(100.0 * (i + 2) / ParameterCount, ConfigBar);
-        Delay(10);
+        Delay(ParameterWriteStepPauseMs);
     }
     SendText("SH");
     Receive(2, true);
@@ -190,7 +199,7 @@ bool TFormRS232::WriteParameters() {
     Receive(2, true);
     if (Stopped())
         return false;
-    Delay(100);
+    Delay(AfterParameterWritePauseMs);
     return !Stopped();
 }
 
@@ -216,7 +225,7 @@ bool TFormRS232::EraseMeasurements() {
         }
         EmitProgress(100.0 * position / 127, ConfigBar);
     }
-    SetReadTimeouts(WorkingReadTimeout);
+    SetReadTimeouts(WorkingReadTimeoutMs);
     TimerTimeOut->setInterval(Scaled(ReplyTimeout));
     if (Stopped())
         return false;
@@ -224,7 +233,7 @@ bool TFormRS232::EraseMeasurements() {
     Receive(1, true);
     if (Stopped())
         return false;
-    Delay(500);
+    Delay(AfterErasePauseMs);
     return !Stopped();
 }
 
@@ -299,7 +308,7 @@ bool TFormRS232::ReadCountLine(QByteArray& line) {
 }
 
 bool TFormRS232::ReadMemoryCounts() {
-    Delay(500);
+    Delay(BeforeCountsPauseMs);
     PurgeInput();
     SendText("RN");
     Receive(4, true);

@@ -7,7 +7,7 @@
 
 namespace {
 // The read time-outs the port window applies at start.
-constexpr int WorkingReadTimeout = 250;
+constexpr int WorkingReadTimeoutMs = 250;
 } // namespace
 
 InstrumentAction::InstrumentAction(const CommandLine& line)
@@ -15,7 +15,7 @@ InstrumentAction::InstrumentAction(const CommandLine& line)
     m_context.ProgramDirectory = FindProgramDirectory().directory;
     m_link.SetPortName(line.port.isEmpty() ? ReadSetting(m_context, SettingKeys::ComNumberSerial)
                                            : line.port);
-    m_link.SetReadTimeouts(WorkingReadTimeout);
+    m_link.SetReadTimeouts(WorkingReadTimeoutMs);
 }
 
 int InstrumentAction::Connect() {
