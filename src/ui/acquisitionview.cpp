@@ -136,8 +136,8 @@ void AcquisitionView::BuildRightColumn() {
     infos->addWidget(NewLabel(QStringLiteral("LabelPhase"), tr("Phase"), m_infosBox), 2, 0);
     infos->addWidget(m_phase, 2, 1);
     infos->setColumnStretch(1, 1);
-    infos->setContentsMargins(6, 6, 6, 6);
-    infos->setHorizontalSpacing(4);
+    infos->setContentsMargins(4, 6, 4, 6);
+    infos->setHorizontalSpacing(3);
 
     m_optionsBox = NewGroupBox(QStringLiteral("GroupBoxOptionsSpec"), tr(" Fenêtrage "), this);
     m_windowCheck = new QCheckBox(tr("Canaux (40-100)"), m_optionsBox);
