@@ -59,7 +59,7 @@ void TFormCommunication::CreateControls() {
     ComNumberComboBoxSerial->setEditable(true);
     // A typed name is the choice itself, not an entry to add to the list.
     ComNumberComboBoxSerial->setInsertPolicy(QComboBox::NoInsert);
-    ComNumberComboBoxSerial->setMinimumWidth(180);
+    ComNumberComboBoxSerial->setMinimumWidth(220);
     BaudRateComboBoxSerial = new QComboBox(GroupBoxPort);
     BaudRateComboBoxSerial->setObjectName(QStringLiteral("BaudRateComboBoxSerial"));
     for (const char* speed : SpeedTexts)
