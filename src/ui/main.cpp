@@ -47,6 +47,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
     LMDHiTimerAutoDetection->setObjectName(QStringLiteral("LMDHiTimerAutoDetection"));
     LMDHiTimerAutoDetection->setTimerType(Qt::PreciseTimer);
     LMDHiTimerAutoDetection->setInterval(AutoDetectionInterval);
+    connect(LMDHiTimerAutoDetection, &QTimer::timeout, this, &TFormMain::AccessButtons);
 
     const QString filter = tr("Fichier de mesures (*.ovra)");
     OpenDataDialog.caption = tr("Ouvrir");
@@ -76,6 +77,7 @@ void TFormMain::AttachWindows(const SecondaryWindows& windows) {
         connect(m_windows.FormDirectory, &TFormDirectory::InitialDirectoryChanged, this,
                 &TFormMain::SetDataDialogsDirectory);
     }
+    AttachInstrumentWindows();
 }
 
 void TFormMain::CreateCentralArea() {

@@ -25,6 +25,7 @@ class TFormConfig;
 class TFormDirectory;
 class TFormMemoire;
 class TFormPrint;
+class TFormRS232;
 
 // The windows the main window calls; all live as long as it does.
 struct SecondaryWindows {
@@ -33,6 +34,7 @@ struct SecondaryWindows {
     TFormDirectory* FormDirectory = nullptr;
     TFormPrint* FormPrint = nullptr;
     TFormMemoire* FormMemoire = nullptr;
+    TFormRS232* FormRS232 = nullptr;
     TFormCommunication* FormCommunication = nullptr;
     TFormConfig* FormConfig = nullptr;
 };
@@ -72,6 +74,16 @@ public:
     // Files dropped from the desktop: only the first one counts.
     void LMDFMDropFMDragDrop(const QStringList& files);
 
+    // The Instrument menu (maininstrument.cpp).
+    void MenuReadClick();
+    void MenuCommunicationsClick();
+    // The tick of LMDHiTimerAutoDetection: the instrument actions available again.
+    void AccessButtons();
+    // Around every exchange with the instrument: LMDHiTimerAutoDetection
+    // stopped, and the window not closed while the link waits.
+    void BeginExchange();
+    void EndExchange();
+
     void LoadDisplayConfig();
     void SaveDisplayConfig();
 
@@ -106,6 +118,9 @@ private:
     bool WriteSettingOrTell(const SettingKey& key, const QString& value);
     // Shown beside a disabled main window, which its closing enables again.
     void ShowSecondaryWindow(QWidget& window);
+    void AttachInstrumentWindows();
+    // "Lecture" after the unsaved-data question: counts, parameters, directory.
+    void ReadInstrumentMemory(TFormMemoire& memoire, TFormRS232& link);
 
     Context& m_context;
     DialogService& m_dialogs;
@@ -132,6 +147,7 @@ private:
     QAction* MenuWhat = nullptr;
     QProgressBar* LMDProgressBar = nullptr;
     QTimer* LMDHiTimerAutoDetection = nullptr;
+    QObject* m_closeRefusal = nullptr;
 
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;

@@ -79,6 +79,8 @@ void TFormMain::CreateMenus() {
     connect(MenuSaveAs, &QAction::triggered, this, &TFormMain::MenuSaveAsClick);
     connect(MenuExit, &QAction::triggered, this, &TFormMain::MenuExitClick);
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
+    connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);
+    connect(MenuCommunications, &QAction::triggered, this, &TFormMain::MenuCommunicationsClick);
     // The language of a run is chosen at its start: the marks keep showing
     // the language in force.
     connect(m_languageGroup, &QActionGroup::triggered, this, [this] {

@@ -1,5 +1,6 @@
 #include "ui/startup.h"
 
+#include "link/rs232.h"
 #include "ui/about.h"
 #include "ui/clock.h"
 #include "ui/comm.h"
@@ -42,15 +43,18 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs) {
     return false;
 }
 
-ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs) {
+ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
+                               std::unique_ptr<SerialPort> port) {
     FormMain = std::make_unique<TFormMain>(context, dialogs);
     FormAbout = std::make_unique<TFormAbout>();
     FormClock = std::make_unique<TFormClock>(context, dialogs);
     FormDirectory = std::make_unique<TFormDirectory>(context, dialogs);
     FormPrint = std::make_unique<TFormPrint>(context, dialogs);
     FormMemoire = std::make_unique<TFormMemoire>(context, dialogs);
-    // The serial link TFormRS232 comes here, before the port window that
-    // applies the stored port to it.
+    // The link comes before the port window, which applies the stored port to it.
+    FormRS232 = port ? std::make_unique<TFormRS232>(context, std::move(port))
+                     : std::make_unique<TFormRS232>(context);
+    FormMemoire->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs);
     FormConfig = std::make_unique<TFormConfig>(context, dialogs);
 
@@ -60,12 +64,14 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs) {
     secondary.FormDirectory = FormDirectory.get();
     secondary.FormPrint = FormPrint.get();
     secondary.FormMemoire = FormMemoire.get();
+    secondary.FormRS232 = FormRS232.get();
     secondary.FormCommunication = FormCommunication.get();
     secondary.FormConfig = FormConfig.get();
     FormMain->AttachWindows(secondary);
 }
 
-// The secondary windows go first: the main window is the last to leave.
+// The secondary windows go first: the main window is the last window to
+// leave, and the link, which the windows use, leaves after them.
 ProgramWindows::~ProgramWindows() {
     FormConfig.reset();
     FormCommunication.reset();
@@ -75,4 +81,5 @@ ProgramWindows::~ProgramWindows() {
     FormClock.reset();
     FormAbout.reset();
     FormMain.reset();
+    FormRS232.reset();
 }

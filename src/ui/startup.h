@@ -4,6 +4,7 @@
 // that the tests and the start-up benchmark run the very same steps.
 
 #include "data/varia.h"
+#include "link/port.h"
 #include "settings/settings.h"
 
 #include <QSize>
@@ -20,6 +21,7 @@ class TFormDirectory;
 class TFormMain;
 class TFormMemoire;
 class TFormPrint;
+class TFormRS232;
 
 inline constexpr QSize MinimumScreenSize{1024, 600};
 
@@ -35,9 +37,12 @@ void ApplyProgramDirectory(Context& context, const ProgramDirectoryLookup& looku
 bool CheckScreenSize(const QSize& screen, DialogService& dialogs);
 
 // Every window of the program, created once, in order, and never destroyed
-// before the end of the run.
+// before the end of the run, with the serial link in its place among them.
 struct ProgramWindows {
-    ProgramWindows(Context& context, DialogService& dialogs);
+    // Without a port, the link uses the real serial port; a test hands it
+    // the simulated instrument.
+    ProgramWindows(Context& context, DialogService& dialogs,
+                   std::unique_ptr<SerialPort> port = nullptr);
     ~ProgramWindows();
 
     std::unique_ptr<TFormMain> FormMain;
@@ -46,6 +51,7 @@ struct ProgramWindows {
     std::unique_ptr<TFormDirectory> FormDirectory;
     std::unique_ptr<TFormPrint> FormPrint;
     std::unique_ptr<TFormMemoire> FormMemoire;
+    std::unique_ptr<TFormRS232> FormRS232;
     std::unique_ptr<TFormCommunication> FormCommunication;
     std::unique_ptr<TFormConfig> FormConfig;
 };
