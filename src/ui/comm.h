@@ -1,19 +1,70 @@
 #pragma once
 
-// TFormCommunication, "Communications": the serial port used to reach the instrument.
+// TFormCommunication, "Communications": the serial port on which the
+// instrument is found. Its creation applies the stored port to the link; while
+// it is shown, the list of the system's serial ports is refreshed every second
+// (a USB adapter plugged in appears), and a name not listed can be typed (a
+// pseudo-terminal, for one).
 
 #include "data/varia.h"
 
 #include <QDialog>
+#include <QStringList>
+
+#include <functional>
 
 class DialogService;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QTimer;
+class TFormRS232;
 
 class TFormCommunication : public QDialog {
     Q_OBJECT
 public:
-    TFormCommunication(Context& context, DialogService& dialogs, QWidget* parent = nullptr);
+    using PortLister = std::function<QStringList()>;
+
+    // Runs FormCreate: the stored port and speed read, the port applied to
+    // the link with its working read time-outs.
+    TFormCommunication(Context& context, DialogService& dialogs, TFormRS232& link,
+                       QWidget* parent = nullptr);
+
+    // The serial ports the system offers, in the order it gives them, named
+    // as the port is opened ("/dev/ttyUSB0"; "COM3" on Windows).
+    static QStringList SystemPortNames();
+    // Another source of port names (tests); the next refresh uses it.
+    void SetPortLister(PortLister lister);
+
+    // Rebuilds the list only when the ports changed, so that a name being
+    // typed or picked is not lost every second.
+    void RefreshListePorts();
+    void ButtonCloseClick();
+    void ButtonCancelClick();
+
+public slots:
+    // Escape, "Cancel" and the title bar's close: the port in use stays, and
+    // so does the text shown next time.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void CreateControls();
+    void FormCreate();
+    QStringList ListedPorts() const;
+
     Context& m_context;
     DialogService& m_dialogs;
+    TFormRS232& m_link;
+    PortLister m_portLister;
+
+    QGroupBox* GroupBoxPort = nullptr;
+    QComboBox* ComNumberComboBoxSerial = nullptr;
+    QComboBox* BaudRateComboBoxSerial = nullptr;
+    QPushButton* ButtonClose = nullptr;
+    QPushButton* ButtonCancel = nullptr;
+    QTimer* TimerRefresh = nullptr;
 };
