@@ -219,6 +219,12 @@ void AcquisitionView::BuildRightColumn() {
     columnHolder->setLayout(column);
     column->setContentsMargins(0, 0, 0, 0);
 
+    // Without a session the chart box is hidden; its room is kept so that the
+    // logo stays in the top right corner instead of drifting to the middle.
+    QSizePolicy chartPolicy = m_chartBox->sizePolicy();
+    chartPolicy.setRetainSizeWhenHidden(true);
+    m_chartBox->setSizePolicy(chartPolicy);
+
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(8, 6, 8, 6);
     main->addWidget(m_chartBox, 1);

@@ -94,6 +94,11 @@ void TestAcquisitionView::boxesFollowTheSession() {
                            "GroupBoxResultats", "GroupBoxEchelleSpec"};
     for (const char* box : boxes)
         QVERIFY2(!Find<QGroupBox>(box)->isVisible(), box);
+    // Without a session the logo keeps its place in the top right corner.
+    const QWidget* logo = Find<QWidget>("ImageLogo");
+    const QRect logoArea(logo->mapTo(m_view, QPoint(0, 0)), logo->size());
+    QVERIFY2(m_view->width() - logoArea.right() < 20,
+             qPrintable(QString::number(logoArea.right())));
     Open(QStringLiteral("Rolle"), 3);
     for (const char* box : boxes)
         QVERIFY2(Find<QGroupBox>(box)->isVisible(), box);
