@@ -4,9 +4,9 @@
 
 #include "ui/main.h"
 
+#include "link/linkmessages.h"
 #include "link/rs232.h"
 #include "ui/comm.h"
-#include "ui/linkmessages.h"
 #include "ui/memoire.h"
 
 #include <QAction>
@@ -121,7 +121,7 @@ void TFormMain::ReadInstrumentMemory(TFormMemoire& memoire, TFormRS232& link) {
 
     m_dialogs.ShowMessage(
         memoire.isVisible() ? static_cast<QWidget*>(&memoire) : this, failure.text,
-        failure.communicationFailed ? MessageIcon::Error : MessageIcon::Information,
+        failure.cause == ExchangeFailure::Port ? MessageIcon::Error : MessageIcon::Information,
         MessageButtons::Ok);
     if (memoire.isVisible())
         memoire.close();

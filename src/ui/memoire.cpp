@@ -1,9 +1,9 @@
 #include "ui/memoire.h"
 
 #include "data/fichiers.h"
+#include "link/linkmessages.h"
 #include "link/rs232.h"
 #include "ui/dialogservice.h"
-#include "ui/linkmessages.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -272,8 +272,8 @@ void TFormMemoire::FinishDownload(bool succeeded, const ExchangeFailure& failure
         // Nothing of a failed download reaches a file: "data.ovra" keeps the
         // last good one.
         m_dialogs.ShowMessage(this, failure.text,
-                              failure.communicationFailed ? MessageIcon::Error
-                                                          : MessageIcon::Warning,
+                              failure.cause == ExchangeFailure::Port ? MessageIcon::Error
+                                                                     : MessageIcon::Warning,
                               MessageButtons::Ok);
         return;
     }

@@ -1,5 +1,6 @@
 #include "instrumentlink.h"
 
+#include "link/linkmessages.h"
 #include "settings/settings.h"
 
 #include <QFile>
@@ -21,35 +22,23 @@ InstrumentAction::InstrumentAction(const CommandLine& line)
 int InstrumentAction::Connect() {
     if (m_link.Connect())
         return ExitSuccess;
-    QString message = QStringLiteral("Connexion impossible !");
-    if (!m_link.FailureReason().isEmpty())
-        message += QLatin1Char('\n') + m_link.FailureReason();
-    PrintError(message);
+    PrintError(ConnectionFailureText(m_link));
     return ExitNoConnection;
 }
 
 int InstrumentAction::Fail() {
-    // The first cause that applies, in the order the windows use.
-    QString message;
-    int code = ExitCommunication;
-    if (m_link.CommunicationFailed()) {
-        message = QStringLiteral("Erreur de communication\n") + m_link.FailureReason();
-    } else if (m_context.CancelRequested) {
-        message = QStringLiteral("Lecture annulée");
-        code = ExitCancelled;
-    } else if (m_context.TimedOut) {
-        message = QStringLiteral("Erreur de communication (TimeOut)");
-    } else if (m_context.ChecksumFailed) {
-        message = QStringLiteral("Erreur de communication (Checksum incorrect)");
-        code = ExitChecksum;
-    } else {
-        message = QStringLiteral("Erreur de communication");
-        if (!m_link.FailureReason().isEmpty())
-            message += QLatin1Char('\n') + m_link.FailureReason();
-    }
+    // Read before "SL": saying goodbye runs receives of its own.
+    const ExchangeFailure failure = DescribeExchangeFailure(m_context, m_link);
     m_link.Disconnect();
-    PrintError(message);
-    return code;
+    PrintError(failure.text);
+    switch (failure.cause) {
+    case ExchangeFailure::Cancelled:
+        return ExitCancelled;
+    case ExchangeFailure::Checksum:
+        return ExitChecksum;
+    default:
+        return ExitCommunication;
+    }
 }
 
 void InstrumentAction::Disconnect() {

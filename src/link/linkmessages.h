@@ -1,7 +1,8 @@
 #pragma once
 
-// What the windows tell the user when an instrument action fails, with the
-// same rules as the command-line tool, so that both say the same thing.
+// What the user is told when an instrument action fails. The windows and the
+// command-line tool both take their messages from here, so that both say the
+// same thing.
 
 #include "data/varia.h"
 
@@ -15,14 +16,20 @@ class TFormRS232;
 QString ConnectionFailureText(const TFormRS232& link);
 
 struct ExchangeFailure {
+    enum Cause {
+        None,
+        Port,      // the port failed or a reply made no sense: an error
+        Cancelled, // the user's cancel
+        TimedOut,
+        Checksum,
+        Other, // the link's reason, a parameter value too long for one
+    };
+    Cause cause = None;
     QString text;
-    // The port failed or a reply made no sense: an error rather than the
-    // instrument's expected failures (time-out, checksum, cancel).
-    bool communicationFailed = false;
 };
 
 // The first cause that applies: the port or a reply ("Erreur de
 // communication" and the reason), the user's cancel ("Lecture annulée"), a
 // time-out, a checksum, and otherwise "Erreur de communication" with the
-// link's reason (a parameter value too long, for one).
+// link's reason.
 ExchangeFailure DescribeExchangeFailure(const Context& context, const TFormRS232& link);

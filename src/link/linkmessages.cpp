@@ -1,4 +1,4 @@
-#include "ui/linkmessages.h"
+#include "link/linkmessages.h"
 
 #include "link/rs232.h"
 
@@ -22,12 +22,14 @@ QString ConnectionFailureText(const TFormRS232& link) {
 
 ExchangeFailure DescribeExchangeFailure(const Context& context, const TFormRS232& link) {
     if (link.CommunicationFailed())
-        return {WithReason(Tr("Erreur de communication"), link.FailureReason()), true};
+        return {ExchangeFailure::Port,
+                WithReason(Tr("Erreur de communication"), link.FailureReason())};
     if (context.CancelRequested)
-        return {Tr("Lecture annulée"), false};
+        return {ExchangeFailure::Cancelled, Tr("Lecture annulée")};
     if (context.TimedOut)
-        return {Tr("Erreur de communication (TimeOut)"), false};
+        return {ExchangeFailure::TimedOut, Tr("Erreur de communication (TimeOut)")};
     if (context.ChecksumFailed)
-        return {Tr("Erreur de communication (Checksum incorrect)"), false};
-    return {WithReason(Tr("Erreur de communication"), link.FailureReason()), false};
+        return {ExchangeFailure::Checksum, Tr("Erreur de communication (Checksum incorrect)")};
+    return {ExchangeFailure::Other,
+            WithReason(Tr("Erreur de communication"), link.FailureReason())};
 }
