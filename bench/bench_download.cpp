@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     CountingPort* port = counting.get();
     TFormRS232 link(context, std::move(counting));
     link.SetPortName(device);
-    link.SetReadTimeouts(250);
+    link.SetReadTimeouts(TFormRS232::WorkingReadTimeoutMs);
 
     // Connection 1 lists the acquisition; it is not what is measured.
     if (!link.Connect() || !link.ReadMemoryCounts() || !link.ReadParameters() ||

@@ -51,6 +51,11 @@ class TFormRS232 : public QObject {
 public:
     static constexpr std::chrono::milliseconds ReplyTimeout{3000};
     static constexpr std::chrono::milliseconds EraseTimeout{6000};
+    // The read time-outs every exchange runs under, applied at start-up:
+    // interval 250 ms, multiplier 250 ms, constant 2500 ms.
+    static constexpr int WorkingReadTimeoutMs = 250;
+    // The instrument clock as text, "dd/mm/yyyy hh:nn" (QDateTime pattern).
+    static constexpr char ClockTextFormat[] = "dd/MM/yyyy HH:mm";
 
     // With the real serial port.
     explicit TFormRS232(Context& context, QObject* parent = nullptr);

@@ -16,7 +16,6 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TFormRS232", text);
 }
 
-constexpr int WorkingReadTimeoutMs = 250;
 // Pauses the instrument needs: before "SL", after the parameter records,
 // between the parts of a parameter write and after it, after an erase, and
 // before "RN".
@@ -34,7 +33,6 @@ constexpr int CountLineLimitBytes = 32;
 constexpr int ErasePacketCount = 128;
 const char* const Identification = "TARVEL";
 const char* const FallbackClockText = "01/01/2000 00:00";
-const char* const ClockTextFormat = "dd/MM/yyyy HH:mm";
 
 QByteArray TwoDigits(int value) {
     return QByteArray::number(value).rightJustified(2, '0');

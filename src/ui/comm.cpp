@@ -18,9 +18,6 @@
 namespace {
 
 constexpr std::chrono::milliseconds RefreshInterval{1000};
-// Interval, multiplier and ten times it as the constant: the read time-outs
-// the instrument's replies are read under.
-constexpr int WorkingReadTimeoutMs = 250;
 // Only shown: the line always runs at 57600 baud.
 const char* const SpeedTexts[] = {"Custom", "110",    "300",    "600",   "1200",  "2400",
                                   "4800",   "9600",   "14400",  "19200", "38400", "56000",
@@ -97,7 +94,7 @@ void TFormCommunication::FormCreate() {
     const QString port = ReadSetting(m_context, SettingKeys::ComNumberSerial);
     ComNumberComboBoxSerial->setEditText(port);
     m_link.SetPortName(port);
-    m_link.SetReadTimeouts(WorkingReadTimeoutMs);
+    m_link.SetReadTimeouts(TFormRS232::WorkingReadTimeoutMs);
 }
 
 QStringList TFormCommunication::SystemPortNames() {

@@ -22,8 +22,6 @@
 
 namespace {
 
-const char* const ClockFormat = "dd/MM/yyyy HH:mm";
-
 int Usage() {
     PrintUsage();
     return ExitUsage;
@@ -230,8 +228,9 @@ int RunClock(const CommandLine& line) {
     if (verb == QLatin1String("set") && line.args.size() == 2) {
         QString when = line.args[1];
         if (when == QLatin1String("now"))
-            when = QDateTime::currentDateTime().toString(QLatin1String(ClockFormat));
-        if (!QDateTime::fromString(when, QLatin1String(ClockFormat)).isValid()) {
+            when =
+                QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
+        if (!QDateTime::fromString(when, QLatin1String(TFormRS232::ClockTextFormat)).isValid()) {
             PrintError(
                 QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\" ou now)")
                     .arg(when));

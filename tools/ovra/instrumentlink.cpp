@@ -6,17 +6,13 @@
 #include <QFile>
 #include <QTextStream>
 
-namespace {
-// The read time-outs the port window applies at start.
-constexpr int WorkingReadTimeoutMs = 250;
-} // namespace
-
 InstrumentAction::InstrumentAction(const CommandLine& line)
     : m_link(m_context) {
     m_context.ProgramDirectory = FindProgramDirectory().directory;
     m_link.SetPortName(line.port.isEmpty() ? ReadSetting(m_context, SettingKeys::ComNumberSerial)
                                            : line.port);
-    m_link.SetReadTimeouts(WorkingReadTimeoutMs);
+    // As the port window applies them at start.
+    m_link.SetReadTimeouts(TFormRS232::WorkingReadTimeoutMs);
 }
 
 int InstrumentAction::Connect() {
