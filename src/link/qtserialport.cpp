@@ -1,6 +1,5 @@
 #include "link/qtserialport.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -11,10 +10,6 @@ constexpr qint32 LineBaudRate = 57600;
 // instrument's own software has always used.
 constexpr qint64 InputBufferBytes = 2048;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("QtSerialPortBackend", text);
-}
-
 } // namespace
 
 QString PermissionDeniedText(const QString& portName, const QString& devicePath) {
@@ -22,14 +17,16 @@ QString PermissionDeniedText(const QString& portName, const QString& devicePath)
     const QFileInfo device(QFileInfo(devicePath).canonicalFilePath());
     const QString group = device.exists() ? device.group() : QString();
     if (!group.isEmpty() && group != QLatin1String("root"))
-        return Tr("Accès refusé au port %1 : il appartient au groupe « %2 ».\n"
-                  "Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), "
-                  "puis fermez la session et reconnectez-vous pour que cela prenne effet.")
+        return QtSerialPortBackend::tr(
+                   "Accès refusé au port %1 : il appartient au groupe « %2 ».\n"
+                   "Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), "
+                   "puis fermez la session et reconnectez-vous pour que cela prenne effet.")
             .arg(portName, group);
 #else
     Q_UNUSED(devicePath);
 #endif
-    return Tr("Accès refusé au port %1 : il est peut-être utilisé par un autre programme.")
+    return QtSerialPortBackend::tr(
+               "Accès refusé au port %1 : il est peut-être utilisé par un autre programme.")
         .arg(portName);
 }
 
@@ -60,10 +57,10 @@ bool QtSerialPortBackend::Open(const QString& name) {
         if (error == QSerialPort::PermissionError)
             m_openError = PermissionDeniedText(name, QSerialPortInfo(name).systemLocation());
         else if (error == QSerialPort::DeviceNotFoundError)
-            m_openError = Tr("Le port %1 n'existe pas.").arg(name);
+            m_openError = tr("Le port %1 n'existe pas.").arg(name);
         else
             m_openError =
-                Tr("Le port %1 ne peut pas être ouvert (%2).").arg(name, m_port.errorString());
+                tr("Le port %1 ne peut pas être ouvert (%2).").arg(name, m_port.errorString());
         m_port.clearError();
         m_ignoreErrors = false;
         return false;
@@ -118,16 +115,16 @@ void QtSerialPortBackend::PortErrorOccurred(QSerialPort::SerialPortError error) 
     QString reason;
     switch (error) {
     case QSerialPort::ResourceError:
-        reason = Tr("le port %1 a disparu (câble débranché ?)").arg(m_name);
+        reason = tr("le port %1 a disparu (câble débranché ?)").arg(m_name);
         break;
     case QSerialPort::ReadError:
-        reason = Tr("lecture impossible sur le port %1 (câble débranché ?)").arg(m_name);
+        reason = tr("lecture impossible sur le port %1 (câble débranché ?)").arg(m_name);
         break;
     case QSerialPort::WriteError:
-        reason = Tr("écriture impossible sur le port %1").arg(m_name);
+        reason = tr("écriture impossible sur le port %1").arg(m_name);
         break;
     default:
-        reason = Tr("erreur du port %1 : %2").arg(m_name, m_port.errorString());
+        reason = tr("erreur du port %1 : %2").arg(m_name, m_port.errorString());
         break;
     }
     emit PortFailed(reason);

@@ -2,7 +2,6 @@
 
 #include "link/qtserialport.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -17,10 +16,6 @@ namespace {
 const char* const CreationPortName = "COM9";
 // Read time-outs at creation (interval 100, multiplier 100, constant 1000).
 constexpr int CreationReadTimeoutMs = 100;
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TFormRS232", text);
-}
 
 } // namespace
 
@@ -147,7 +142,7 @@ bool TFormRS232::PortUsable() {
         return false;
     }
     if (!m_port->IsOpen()) {
-        Fail(Tr("le port %1 n'est pas ouvert").arg(m_portName));
+        Fail(tr("le port %1 n'est pas ouvert").arg(m_portName));
         return false;
     }
     return true;
@@ -156,7 +151,7 @@ bool TFormRS232::PortUsable() {
 qint64 TFormRS232::BytesWaiting() {
     const qint64 waiting = m_port->BytesWaiting();
     if (waiting < 0)
-        Fail(Tr("le port %1 ne répond plus").arg(m_portName));
+        Fail(tr("le port %1 ne répond plus").arg(m_portName));
     return std::max<qint64>(waiting, 0);
 }
 
@@ -217,7 +212,7 @@ void TFormRS232::SendText(const QByteArray& text) {
     if (!PortUsable())
         return;
     if (!m_port->Write(text)) {
-        Fail(Tr("écriture impossible sur le port %1").arg(m_portName));
+        Fail(tr("écriture impossible sur le port %1").arg(m_portName));
         return;
     }
     if (m_port->BytesToWrite() == 0)
@@ -239,7 +234,7 @@ void TFormRS232::SendText(const QByteArray& text) {
     if (!PortUsable())
         return;
     if (m_port->BytesToWrite() > 0)
-        Fail(Tr("le port %1 n'envoie plus rien").arg(m_portName));
+        Fail(tr("le port %1 n'envoie plus rien").arg(m_portName));
 }
 
 bool TFormRS232::TimedOut() const {

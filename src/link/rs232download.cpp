@@ -11,10 +11,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TFormRS232", text);
-}
-
 // The instrument needs these pauses around the selection of an acquisition,
 // before each measurement request, and before the one retry of a request.
 constexpr int SelectionPauseMs = 100;
@@ -66,7 +62,7 @@ bool TFormRS232::ReadAcquisition(int index) {
     m_context.CancelRequested = false;
     m_context.ChecksumFailed = false;
     if (index < 0 || index >= int(m_context.AcquisitionDirectory.size())) {
-        m_failureReason = Tr("aucune acquisition n'est listée au rang %1").arg(index + 1);
+        m_failureReason = tr("aucune acquisition n'est listée au rang %1").arg(index + 1);
         return false;
     }
     const AcquisitionDirectoryEntry entry = m_context.AcquisitionDirectory[std::size_t(index)];

@@ -12,10 +12,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TFormRS232", text);
-}
-
 // Pauses the instrument needs: before "SL", after the parameter records,
 // between the parts of a parameter write and after it, after an erase, and
 // before "RN".
@@ -73,11 +69,11 @@ bool TFormRS232::Connect() {
 
     if (!m_communicationFailed) {
         if (echo.isEmpty())
-            m_failureReason = Tr("l'instrument ne répond pas sur le port %1").arg(m_portName);
+            m_failureReason = tr("l'instrument ne répond pas sur le port %1").arg(m_portName);
         else if (echo != "ID")
-            m_failureReason = Tr("réponse inattendue « %1 » au lieu de « ID »").arg(Shown(echo));
+            m_failureReason = tr("réponse inattendue « %1 » au lieu de « ID »").arg(Shown(echo));
         else
-            m_failureReason = Tr("l'appareil s'identifie comme « %1 » et non comme « %2 »")
+            m_failureReason = tr("l'appareil s'identifie comme « %1 » et non comme « %2 »")
                                   .arg(Shown(identification), QLatin1String(Identification));
     }
     // Leaving the port open after a refused identification would carry its
@@ -154,7 +150,7 @@ bool TFormRS232::ReadParameters() {
             return false;
         if (end == FieldEnd::Overflowed) {
             m_failureReason =
-                Tr("le paramètre %1 dépasse %2 caractères").arg(i + 1).arg(FieldLimitBytes - 1);
+                tr("le paramètre %1 dépasse %2 caractères").arg(i + 1).arg(FieldLimitBytes - 1);
             return false;
         }
         Receive(2, false);
@@ -218,7 +214,7 @@ bool TFormRS232::EraseMeasurements() {
             break;
         int position = 0;
         if (!ParseWireNumber(progress.left(3), position)) {
-            Fail(Tr("avancement de l'effacement illisible « %1 »").arg(Shown(progress)));
+            Fail(tr("avancement de l'effacement illisible « %1 »").arg(Shown(progress)));
             break;
         }
         EmitProgress(100.0 * position / 127, ConfigBar);
@@ -255,7 +251,7 @@ QString TFormRS232::ReadInstrumentClock() {
         return fallback;
     const QString text = FromWireText(date) + QLatin1Char(' ') + FromWireText(timeReply.left(5));
     if (!QDateTime::fromString(text, QLatin1String(ClockTextFormat)).isValid()) {
-        Fail(Tr("horloge de l'instrument illisible « %1 »").arg(text));
+        Fail(tr("horloge de l'instrument illisible « %1 »").arg(text));
         return fallback;
     }
     return text;
@@ -265,7 +261,7 @@ bool TFormRS232::WriteInstrumentClock(const QString& dateTime) {
     const QDateTime when = QDateTime::fromString(dateTime, QLatin1String(ClockTextFormat));
     if (!when.isValid()) {
         m_failureReason =
-            Tr("date et heure invalides « %1 » (attendu jj/mm/aaaa hh:mm)").arg(dateTime);
+            tr("date et heure invalides « %1 » (attendu jj/mm/aaaa hh:mm)").arg(dateTime);
         return false;
     }
     PurgeInput();
@@ -301,7 +297,7 @@ bool TFormRS232::ReadCountLine(QByteArray& line) {
         if (byte != "\r")
             line += byte;
     }
-    Fail(Tr("ligne de compteur sans fin « %1 »").arg(Shown(line)));
+    Fail(tr("ligne de compteur sans fin « %1 »").arg(Shown(line)));
     return false;
 }
 
@@ -320,11 +316,11 @@ bool TFormRS232::ReadMemoryCounts() {
     int measurements = m_context.StoredMeasurementCount;
     int acquisitions = m_context.StoredAcquisitionCount;
     if (!lines[0].isEmpty() && !ParseWireNumber(lines[0], measurements)) {
-        Fail(Tr("nombre de mesures illisible « %1 »").arg(Shown(lines[0])));
+        Fail(tr("nombre de mesures illisible « %1 »").arg(Shown(lines[0])));
         return false;
     }
     if (!lines[1].isEmpty() && !ParseWireNumber(lines[1], acquisitions)) {
-        Fail(Tr("nombre d'acquisitions illisible « %1 »").arg(Shown(lines[1])));
+        Fail(tr("nombre d'acquisitions illisible « %1 »").arg(Shown(lines[1])));
         return false;
     }
     m_context.StoredMeasurementCount = measurements;
