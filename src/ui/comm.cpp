@@ -1,8 +1,7 @@
 #include "ui/comm.h"
 
 #include "link/rs232.h"
-#include "settings/settings.h"
-#include "ui/dialogservice.h"
+#include "ui/settingwrite.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -149,9 +148,8 @@ void TFormCommunication::ButtonCloseClick() {
                               : QString();
     // The port is in use for this run whatever the settings file says; a
     // refused write only means it is not remembered.
-    if (!WriteSetting(m_context, SettingKeys::ComNumberSerial, port) ||
-        !WriteSetting(m_context, SettingKeys::BaudRateSerial, speed))
-        m_dialogs.ShowError(this, SettingsWriteRefused(m_context));
+    if (WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::ComNumberSerial, port))
+        WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::BaudRateSerial, speed);
     accept();
 }
 

@@ -1,7 +1,7 @@
 #include "ui/directory.h"
 
-#include "settings/settings.h"
 #include "ui/dialogservice.h"
+#include "ui/settingwrite.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -114,10 +114,8 @@ void TFormDirectory::OKButtonClick() {
     for (const auto& [key, value] :
          {std::pair{&SettingKeys::DirectoryDefault, m_context.DefaultDirectory},
           std::pair{&SettingKeys::DirectoryMode, QString::number(m_context.DirectoryMode)}}) {
-        if (!WriteSetting(m_context, *key, value)) {
-            m_dialogs.ShowError(this, SettingsWriteRefused(m_context));
+        if (!WriteSettingOrTell(m_context, m_dialogs, this, *key, value))
             return;
-        }
     }
     accept();
 }

@@ -1,5 +1,6 @@
 #include "ui/main.h"
 
+#include "settings/settings.h"
 #include "ui/about.h"
 #include "ui/acquisitionview.h"
 #include "ui/directory.h"

@@ -7,7 +7,6 @@
 
 #include "data/fichiers.h"
 #include "data/varia.h"
-#include "settings/settings.h"
 #include "ui/dialogservice.h"
 
 #include <QMainWindow>
@@ -115,7 +114,6 @@ private:
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
     bool SaveFromQuestion();
-    bool WriteSettingOrTell(const SettingKey& key, const QString& value);
     // Shown beside a disabled main window, which its closing enables again.
     void ShowSecondaryWindow(QWidget& window);
     void AttachInstrumentWindows();

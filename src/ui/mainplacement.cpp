@@ -1,5 +1,7 @@
 #include "ui/main.h"
 
+#include "ui/settingwrite.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -43,18 +45,12 @@ void TFormMain::SaveDisplayConfig() {
         {&SettingKeys::DisplayOrdonnee, QString::number(y())},
     };
     for (const auto& [key, value] : values)
-        if (!WriteSettingOrTell(*key, value))
+        if (!WriteSettingOrTell(m_context, m_dialogs, this, *key, value))
             return;
 }
 
 void TFormMain::FormClose() {
-    if (WriteSettingOrTell(SettingKeys::DirectoryLatest, m_context.LatestDirectory))
+    if (WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::DirectoryLatest,
+                           m_context.LatestDirectory))
         SaveDisplayConfig();
-}
-
-bool TFormMain::WriteSettingOrTell(const SettingKey& key, const QString& value) {
-    if (WriteSetting(m_context, key, value))
-        return true;
-    m_dialogs.ShowError(this, SettingsWriteRefused(m_context));
-    return false;
 }
