@@ -108,11 +108,9 @@ void TFormMain::ReadLanguageMarks() {
 }
 
 void TFormMain::ReadDirectories() {
-    m_context.DefaultDirectory =
-        ReadSetting(m_context, SettingKeys::DirectoryDefault, DefaultDataDirectory());
-    m_context.LatestDirectory =
-        ReadSetting(m_context, SettingKeys::DirectoryLatest, DefaultDataDirectory());
-    m_context.DirectoryMode = ReadSettingInt(m_context, SettingKeys::DirectoryMode, 0);
+    m_context.DefaultDirectory = ReadSetting(m_context, SettingKeys::DirectoryDefault);
+    m_context.LatestDirectory = ReadSetting(m_context, SettingKeys::DirectoryLatest);
+    m_context.DirectoryMode = ReadSettingInt(m_context, SettingKeys::DirectoryMode);
     m_context.InitialDirectory =
         m_context.DirectoryMode == 1 ? m_context.DefaultDirectory : m_context.LatestDirectory;
     SetDataDialogsDirectory(m_context.InitialDirectory);

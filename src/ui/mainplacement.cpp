@@ -23,8 +23,8 @@ void TFormMain::LoadDisplayConfig() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(ReadSettingInt(m_context, SettingKeys::DisplayLargeur, 1024),
-           ReadSettingInt(m_context, SettingKeys::DisplayHauteur, 600));
+    resize(ReadSettingInt(m_context, SettingKeys::DisplayLargeur),
+           ReadSettingInt(m_context, SettingKeys::DisplayHauteur));
     const QSize screen = PrimaryScreenSize();
     const QPoint centred((screen.width() - width()) / 2, (screen.height() - height()) / 2);
     QPoint topLeft(ReadSettingInt(m_context, SettingKeys::DisplayAbscisse, centred.x()),
