@@ -5,7 +5,6 @@
 #include "ui/acquisitionview.h"
 #include "ui/directory.h"
 #include "ui/programnames.h"
-#include "ui/programresources.h"
 
 #include <QActionGroup>
 #include <QDragEnterEvent>
@@ -35,9 +34,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
     , m_dialogs(dialogs) {
-    InitProgramResources();
     setObjectName(QStringLiteral("FormMain"));
-    setWindowIcon(QIcon(QLatin1String(ProgramIconPath)));
     setAcceptDrops(true);
     setMinimumSize(MinimumWindowSize);
     resize(InitialClientSize);
