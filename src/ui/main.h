@@ -91,7 +91,6 @@ public:
     void SetDataDialogsDirectory(const QString& directory);
 
     AcquisitionView& View() { return *m_view; }
-    QProgressBar& ProgressBar() { return *LMDProgressBar; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,7 +28,6 @@ public:
     // After the bytes pushed so far have crossed, the line is cut.
     void PushHangUp();
     void Clear();
-    bool Idle() const { return m_queue.empty(); }
 
 signals:
     void Delivered(const QByteArray& bytes);

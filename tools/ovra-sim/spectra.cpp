@@ -41,13 +41,13 @@ std::array<double, ChannelCount> PeakShape(double centre) {
 }
 
 // Counts of the two polonium peaks in each counting period, from the progeny
-// collected while the pump runs (the first period for a sampling method).
+// collected while the pump runs, during the first period of every method.
 struct PeakCounts {
     double po218 = 0;
     double po214 = 0;
 };
 
-std::vector<PeakCounts> DecayCounts(const AcquisitionPlan& plan, bool sampling) {
+std::vector<PeakCounts> DecayCounts(const AcquisitionPlan& plan) {
     const double flowM3PerSecond = FlowLitresPerMinute / 1000.0 / 60.0;
     // Activity concentrations of the progeny in the air, out of equilibrium.
     const double c218 = plan.concentration;
@@ -56,7 +56,7 @@ std::vector<PeakCounts> DecayCounts(const AcquisitionPlan& plan, bool sampling) 
     double n218 = 0, n214Pb = 0, n214Bi = 0; // atoms on the filter
     std::vector<PeakCounts> counts(std::size_t(std::max(plan.measurements, 0)));
     for (std::size_t m = 0; m < counts.size(); ++m) {
-        const bool pumping = sampling && m == 0;
+        const bool pumping = m == 0;
         for (int s = 0; s < plan.periodSeconds; ++s) {
             const double d218 = Lambda218 * n218;
             const double d214Pb = Lambda214Pb * n214Pb;
@@ -133,7 +133,6 @@ StoredAcquisition GenerateAcquisition(const AcquisitionPlan& plan) {
     acquisition.methodCode = plan.methodCode;
     // Every method pumps during its first period; only the sampling methods
     // compute an EAPV.
-    const bool sampling = true;
     const bool computesEapv = plan.methodCode == 0 || plan.methodCode == 1;
     acquisition.volume =
         plan.volume > 0 ? plan.volume : float(FlowLitresPerMinute * plan.periodSeconds / 60.0);
@@ -143,7 +142,7 @@ StoredAcquisition GenerateAcquisition(const AcquisitionPlan& plan) {
 
     const std::array<double, ChannelCount> shape218 = PeakShape(Po218Channel);
     const std::array<double, ChannelCount> shape214 = PeakShape(Po214Channel);
-    const std::vector<PeakCounts> peaks = DecayCounts(plan, sampling);
+    const std::vector<PeakCounts> peaks = DecayCounts(plan);
     std::mt19937 random(plan.seed * 7919u + plan.number);
     for (int m = 0; m < plan.measurements; ++m) {
         StoredMeasurement measurement;
