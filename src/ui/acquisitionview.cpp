@@ -69,12 +69,14 @@ AcquisitionView::AcquisitionView(Context& context, QWidget* parent)
 }
 
 void AcquisitionView::BuildChartBox() {
-    m_chartBox = NewGroupBox(QStringLiteral("GroupBoxChartSpectrum"), QString(), this);
-    m_chart = new SpectrumChart(m_state, m_chartBox);
+    GroupBoxChartSpectrum = NewGroupBox(QStringLiteral("GroupBoxChartSpectrum"), QString(), this);
+    ChartSpectrum = new SpectrumChart(m_state, GroupBoxChartSpectrum);
 
-    m_backward = NewButton(QStringLiteral("ButtonBackward"), QStringLiteral("<<"), m_chartBox);
-    m_forward = NewButton(QStringLiteral("ButtonForward"), QStringLiteral(">>"), m_chartBox);
-    for (QPushButton* button : {m_backward, m_forward}) {
+    ButtonBackward =
+        NewButton(QStringLiteral("ButtonBackward"), QStringLiteral("<<"), GroupBoxChartSpectrum);
+    ButtonForward =
+        NewButton(QStringLiteral("ButtonForward"), QStringLiteral(">>"), GroupBoxChartSpectrum);
+    for (QPushButton* button : {ButtonBackward, ButtonForward}) {
         button->setAutoRepeat(true);
         button->setAutoRepeatDelay(StepRepeatDelayMs);
         button->setAutoRepeatInterval(StepRepeatIntervalMs);
@@ -82,17 +84,17 @@ void AcquisitionView::BuildChartBox() {
         // The track bar keeps the keyboard; the buttons are for the mouse.
         button->setFocusPolicy(Qt::NoFocus);
     }
-    m_backward->setToolTip(tr("Pas précédent"));
-    m_forward->setToolTip(tr("Pas suivant"));
+    ButtonBackward->setToolTip(tr("Pas précédent"));
+    ButtonForward->setToolTip(tr("Pas suivant"));
 
-    m_trackBar = new QSlider(Qt::Horizontal, m_chartBox);
-    m_trackBar->setObjectName(QStringLiteral("TrackBarTimePosition"));
-    m_trackBar->setTickPosition(QSlider::NoTicks);
-    m_trackBar->setFocusPolicy(Qt::StrongFocus);
-    m_trackBar->setSingleStep(1);
-    m_trackBar->setPageStep(1);
-    m_trackBar->setRange(0, 0);
-    m_trackBar->setStyleSheet(QStringLiteral(
+    TrackBarTimePosition = new QSlider(Qt::Horizontal, GroupBoxChartSpectrum);
+    TrackBarTimePosition->setObjectName(QStringLiteral("TrackBarTimePosition"));
+    TrackBarTimePosition->setTickPosition(QSlider::NoTicks);
+    TrackBarTimePosition->setFocusPolicy(Qt::StrongFocus);
+    TrackBarTimePosition->setSingleStep(1);
+    TrackBarTimePosition->setPageStep(1);
+    TrackBarTimePosition->setRange(0, 0);
+    TrackBarTimePosition->setStyleSheet(QStringLiteral(
         "QSlider::groove:horizontal { height: 6px; border: 1px solid #8a9bb0; border-radius: 3px;"
         " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #ffffff, stop:1 #49a3b6); }"
         "QSlider::handle:horizontal { width: 12px; margin: -6px 0; border: 1px solid #5c6b7a;"
@@ -103,92 +105,97 @@ void AcquisitionView::BuildChartBox() {
         "QSlider::handle:horizontal:focus { border: 1px solid #2a6fb0; }"));
 
     auto* barRow = new QHBoxLayout();
-    barRow->addWidget(m_backward);
-    barRow->addWidget(m_trackBar, 1);
-    barRow->addWidget(m_forward);
+    barRow->addWidget(ButtonBackward);
+    barRow->addWidget(TrackBarTimePosition, 1);
+    barRow->addWidget(ButtonForward);
 
-    auto* caption =
-        NewLabel(QStringLiteral("LabelTimePosition"), tr("Déplacement temporel"), m_chartBox);
+    auto* caption = NewLabel(QStringLiteral("LabelTimePosition"), tr("Déplacement temporel"),
+                             GroupBoxChartSpectrum);
     caption->setAlignment(Qt::AlignHCenter);
-    caption->setBuddy(m_trackBar);
+    caption->setBuddy(TrackBarTimePosition);
 
-    auto* boxLayout = new QVBoxLayout(m_chartBox);
+    auto* boxLayout = new QVBoxLayout(GroupBoxChartSpectrum);
     boxLayout->setContentsMargins(6, 6, 6, 6);
-    boxLayout->addWidget(m_chart, 1);
+    boxLayout->addWidget(ChartSpectrum, 1);
     boxLayout->addLayout(barRow);
     boxLayout->addWidget(caption);
 
-    connect(m_trackBar, &QSlider::valueChanged, this, &AcquisitionView::TrackBarTimePositionChange);
-    connect(m_backward, &QPushButton::clicked, this, &AcquisitionView::ButtonBackwardClick);
-    connect(m_forward, &QPushButton::clicked, this, &AcquisitionView::ButtonForwardClick);
+    connect(TrackBarTimePosition, &QSlider::valueChanged, this,
+            &AcquisitionView::TrackBarTimePositionChange);
+    connect(ButtonBackward, &QPushButton::clicked, this, &AcquisitionView::ButtonBackwardClick);
+    connect(ButtonForward, &QPushButton::clicked, this, &AcquisitionView::ButtonForwardClick);
 }
 
 void AcquisitionView::BuildRightColumn() {
-    m_infosBox = NewGroupBox(QStringLiteral("GroupBoxInfos"), tr(" Informations "), this);
-    m_positionClock = NewReadOnlyField(QStringLiteral("EditPositionClock"), m_infosBox);
-    m_methode = NewReadOnlyField(QStringLiteral("EditMethode"), m_infosBox);
-    m_phase = NewReadOnlyField(QStringLiteral("EditPhase"), m_infosBox);
-    auto* infos = new QGridLayout(m_infosBox);
-    infos->addWidget(NewLabel(QStringLiteral("LabelDebut"), tr("Début"), m_infosBox), 0, 0);
-    infos->addWidget(m_positionClock, 0, 1);
-    infos->addWidget(NewLabel(QStringLiteral("LabelMethode"), tr("Méthode"), m_infosBox), 1, 0);
-    infos->addWidget(m_methode, 1, 1);
-    infos->addWidget(NewLabel(QStringLiteral("LabelPhase"), tr("Phase"), m_infosBox), 2, 0);
-    infos->addWidget(m_phase, 2, 1);
+    GroupBoxInfos = NewGroupBox(QStringLiteral("GroupBoxInfos"), tr(" Informations "), this);
+    EditPositionClock = NewReadOnlyField(QStringLiteral("EditPositionClock"), GroupBoxInfos);
+    EditMethode = NewReadOnlyField(QStringLiteral("EditMethode"), GroupBoxInfos);
+    EditPhase = NewReadOnlyField(QStringLiteral("EditPhase"), GroupBoxInfos);
+    auto* infos = new QGridLayout(GroupBoxInfos);
+    infos->addWidget(NewLabel(QStringLiteral("LabelDebut"), tr("Début"), GroupBoxInfos), 0, 0);
+    infos->addWidget(EditPositionClock, 0, 1);
+    infos->addWidget(NewLabel(QStringLiteral("LabelMethode"), tr("Méthode"), GroupBoxInfos), 1, 0);
+    infos->addWidget(EditMethode, 1, 1);
+    infos->addWidget(NewLabel(QStringLiteral("LabelPhase"), tr("Phase"), GroupBoxInfos), 2, 0);
+    infos->addWidget(EditPhase, 2, 1);
     infos->setColumnStretch(1, 1);
     infos->setContentsMargins(4, 6, 4, 6);
     infos->setHorizontalSpacing(3);
 
-    m_optionsBox = NewGroupBox(QStringLiteral("GroupBoxOptionsSpec"), tr(" Fenêtrage "), this);
-    m_windowCheck = new QCheckBox(tr("Canaux (40-100)"), m_optionsBox);
-    m_windowCheck->setObjectName(QStringLiteral("CheckBoxDisplayWindowRn"));
-    m_roi1 = NewReadOnlyField(QStringLiteral("EditROI1"), m_optionsBox);
-    m_roi1->setText(QStringLiteral("0"));
-    m_roi1->setAlignment(Qt::AlignRight);
-    m_colorWindow1 = new QFrame(m_optionsBox);
-    m_colorWindow1->setObjectName(QStringLiteral("ColorWindow1"));
-    m_colorWindow1->setFixedSize(15, 16);
-    m_colorWindow1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_colorWindow1->setAutoFillBackground(true);
-    QPalette swatch = m_colorWindow1->palette();
+    GroupBoxOptionsSpec =
+        NewGroupBox(QStringLiteral("GroupBoxOptionsSpec"), tr(" Fenêtrage "), this);
+    CheckBoxDisplayWindowRn = new QCheckBox(tr("Canaux (40-100)"), GroupBoxOptionsSpec);
+    CheckBoxDisplayWindowRn->setObjectName(QStringLiteral("CheckBoxDisplayWindowRn"));
+    EditROI1 = NewReadOnlyField(QStringLiteral("EditROI1"), GroupBoxOptionsSpec);
+    EditROI1->setText(QStringLiteral("0"));
+    EditROI1->setAlignment(Qt::AlignRight);
+    ColorWindow1 = new QFrame(GroupBoxOptionsSpec);
+    ColorWindow1->setObjectName(QStringLiteral("ColorWindow1"));
+    ColorWindow1->setFixedSize(15, 16);
+    ColorWindow1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ColorWindow1->setAutoFillBackground(true);
+    QPalette swatch = ColorWindow1->palette();
     swatch.setColor(QPalette::Window, QColor::fromRgb(Window1Colour));
-    m_colorWindow1->setPalette(swatch);
-    m_colorWindow1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    KeepRoomWhenHidden(m_roi1);
-    KeepRoomWhenHidden(m_colorWindow1);
-    m_roi1->hide();
-    m_colorWindow1->hide();
-    auto* options = new QGridLayout(m_optionsBox);
-    options->addWidget(m_windowCheck, 0, 0, 1, 2);
-    options->addWidget(m_colorWindow1, 1, 0);
-    options->addWidget(m_roi1, 1, 1);
+    ColorWindow1->setPalette(swatch);
+    ColorWindow1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    KeepRoomWhenHidden(EditROI1);
+    KeepRoomWhenHidden(ColorWindow1);
+    EditROI1->hide();
+    ColorWindow1->hide();
+    auto* options = new QGridLayout(GroupBoxOptionsSpec);
+    options->addWidget(CheckBoxDisplayWindowRn, 0, 0, 1, 2);
+    options->addWidget(ColorWindow1, 1, 0);
+    options->addWidget(EditROI1, 1, 1);
     options->setColumnStretch(1, 1);
-    connect(m_windowCheck, &QCheckBox::toggled, this,
+    connect(CheckBoxDisplayWindowRn, &QCheckBox::toggled, this,
             &AcquisitionView::CheckBoxDisplayWindowRnChange);
 
-    m_resultsBox = NewGroupBox(QStringLiteral("GroupBoxResultats"), tr(" Résultats "), this);
-    m_volume = NewReadOnlyField(QStringLiteral("EditVolume"), m_resultsBox);
-    m_eapv = NewReadOnlyField(QStringLiteral("EditEAPV"), m_resultsBox);
-    m_volume->setAlignment(Qt::AlignRight);
-    m_eapv->setAlignment(Qt::AlignRight);
-    auto* results = new QGridLayout(m_resultsBox);
-    results->addWidget(NewLabel(QStringLiteral("LabelVolume"), tr("Volume (l)"), m_resultsBox), 0,
-                       0);
-    results->addWidget(m_volume, 0, 1);
-    results->addWidget(NewLabel(QStringLiteral("LabelEAPV"), tr("EAPV"), m_resultsBox), 1, 0);
-    results->addWidget(m_eapv, 1, 1);
+    GroupBoxResultats = NewGroupBox(QStringLiteral("GroupBoxResultats"), tr(" Résultats "), this);
+    EditVolume = NewReadOnlyField(QStringLiteral("EditVolume"), GroupBoxResultats);
+    EditEAPV = NewReadOnlyField(QStringLiteral("EditEAPV"), GroupBoxResultats);
+    EditVolume->setAlignment(Qt::AlignRight);
+    EditEAPV->setAlignment(Qt::AlignRight);
+    auto* results = new QGridLayout(GroupBoxResultats);
+    results->addWidget(NewLabel(QStringLiteral("LabelVolume"), tr("Volume (l)"), GroupBoxResultats),
+                       0, 0);
+    results->addWidget(EditVolume, 0, 1);
+    results->addWidget(NewLabel(QStringLiteral("LabelEAPV"), tr("EAPV"), GroupBoxResultats), 1, 0);
+    results->addWidget(EditEAPV, 1, 1);
     results->setColumnStretch(1, 1);
 
-    m_scaleBox = NewGroupBox(QStringLiteral("GroupBoxEchelleSpec"), tr(" Echelle "), this);
-    auto* up = NewButton(QStringLiteral("ButtonScaleUp"), QStringLiteral("+"), m_scaleBox);
-    auto* down = NewButton(QStringLiteral("ButtonScaleDown"), QStringLiteral("-"), m_scaleBox);
-    auto* left = NewButton(QStringLiteral("ButtonScaleLeft"), QStringLiteral(" < "), m_scaleBox);
-    auto* right = NewButton(QStringLiteral("ButtonScaleRight"), QStringLiteral(" > "), m_scaleBox);
+    GroupBoxEchelleSpec = NewGroupBox(QStringLiteral("GroupBoxEchelleSpec"), tr(" Echelle "), this);
+    auto* up = NewButton(QStringLiteral("ButtonScaleUp"), QStringLiteral("+"), GroupBoxEchelleSpec);
+    auto* down =
+        NewButton(QStringLiteral("ButtonScaleDown"), QStringLiteral("-"), GroupBoxEchelleSpec);
+    auto* left =
+        NewButton(QStringLiteral("ButtonScaleLeft"), QStringLiteral(" < "), GroupBoxEchelleSpec);
+    auto* right =
+        NewButton(QStringLiteral("ButtonScaleRight"), QStringLiteral(" > "), GroupBoxEchelleSpec);
     up->setToolTip(tr("Agrandir l'échelle des comptages"));
     down->setToolTip(tr("Réduire l'échelle des comptages"));
     left->setToolTip(tr("Afficher plus de canaux"));
     right->setToolTip(tr("Afficher moins de canaux"));
-    auto* cross = new QGridLayout(m_scaleBox);
+    auto* cross = new QGridLayout(GroupBoxEchelleSpec);
     cross->setSpacing(2);
     for (QPushButton* button : {up, down, left, right})
         button->setFixedSize(36, 26);
@@ -196,10 +203,10 @@ void AcquisitionView::BuildRightColumn() {
     cross->addWidget(left, 1, 0);
     cross->addWidget(right, 1, 2);
     cross->addWidget(down, 2, 1);
-    connect(up, &QPushButton::clicked, m_chart, &SpectrumChart::ButtonScaleUpClick);
-    connect(down, &QPushButton::clicked, m_chart, &SpectrumChart::ButtonScaleDownClick);
-    connect(left, &QPushButton::clicked, m_chart, &SpectrumChart::ButtonScaleLeftClick);
-    connect(right, &QPushButton::clicked, m_chart, &SpectrumChart::ButtonScaleRightClick);
+    connect(up, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleUpClick);
+    connect(down, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleDownClick);
+    connect(left, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleLeftClick);
+    connect(right, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleRightClick);
 
     auto* logoRow = new QHBoxLayout();
     logoRow->addStretch(1);
@@ -207,11 +214,11 @@ void AcquisitionView::BuildRightColumn() {
 
     auto* column = new QVBoxLayout();
     column->addLayout(logoRow);
-    column->addWidget(m_infosBox);
-    column->addWidget(m_optionsBox);
-    column->addWidget(m_resultsBox);
+    column->addWidget(GroupBoxInfos);
+    column->addWidget(GroupBoxOptionsSpec);
+    column->addWidget(GroupBoxResultats);
     column->addStretch(1);
-    column->addWidget(m_scaleBox);
+    column->addWidget(GroupBoxEchelleSpec);
 
     auto* columnHolder = new QWidget(this);
     columnHolder->setObjectName(QStringLiteral("RightColumn"));
@@ -221,17 +228,18 @@ void AcquisitionView::BuildRightColumn() {
 
     // Without a session the chart box is hidden; its room is kept so that the
     // logo stays in the top right corner instead of drifting to the middle.
-    QSizePolicy chartPolicy = m_chartBox->sizePolicy();
+    QSizePolicy chartPolicy = GroupBoxChartSpectrum->sizePolicy();
     chartPolicy.setRetainSizeWhenHidden(true);
-    m_chartBox->setSizePolicy(chartPolicy);
+    GroupBoxChartSpectrum->setSizePolicy(chartPolicy);
 
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(8, 6, 8, 6);
-    main->addWidget(m_chartBox, 1);
+    main->addWidget(GroupBoxChartSpectrum, 1);
     main->addWidget(columnHolder);
 }
 
 void AcquisitionView::SetSessionBoxesVisible(bool visible) {
-    for (QWidget* box : {m_chartBox, m_infosBox, m_optionsBox, m_resultsBox, m_scaleBox})
+    for (QWidget* box : {GroupBoxChartSpectrum, GroupBoxInfos, GroupBoxOptionsSpec,
+                         GroupBoxResultats, GroupBoxEchelleSpec})
         box->setVisible(visible);
 }

@@ -58,25 +58,25 @@ private:
     Context& m_context;
     DisplayState m_state;
 
-    QGroupBox* m_chartBox = nullptr;
-    SpectrumChart* m_chart = nullptr;
-    QSlider* m_trackBar = nullptr;
-    QPushButton* m_backward = nullptr;
-    QPushButton* m_forward = nullptr;
+    QGroupBox* GroupBoxChartSpectrum = nullptr;
+    SpectrumChart* ChartSpectrum = nullptr;
+    QSlider* TrackBarTimePosition = nullptr;
+    QPushButton* ButtonBackward = nullptr;
+    QPushButton* ButtonForward = nullptr;
 
-    QGroupBox* m_infosBox = nullptr;
-    QLineEdit* m_positionClock = nullptr;
-    QLineEdit* m_methode = nullptr;
-    QLineEdit* m_phase = nullptr;
+    QGroupBox* GroupBoxInfos = nullptr;
+    QLineEdit* EditPositionClock = nullptr;
+    QLineEdit* EditMethode = nullptr;
+    QLineEdit* EditPhase = nullptr;
 
-    QGroupBox* m_optionsBox = nullptr;
-    QCheckBox* m_windowCheck = nullptr;
-    QLineEdit* m_roi1 = nullptr;
-    QFrame* m_colorWindow1 = nullptr;
+    QGroupBox* GroupBoxOptionsSpec = nullptr;
+    QCheckBox* CheckBoxDisplayWindowRn = nullptr;
+    QLineEdit* EditROI1 = nullptr;
+    QFrame* ColorWindow1 = nullptr;
 
-    QGroupBox* m_resultsBox = nullptr;
-    QLineEdit* m_volume = nullptr;
-    QLineEdit* m_eapv = nullptr;
+    QGroupBox* GroupBoxResultats = nullptr;
+    QLineEdit* EditVolume = nullptr;
+    QLineEdit* EditEAPV = nullptr;
 
-    QGroupBox* m_scaleBox = nullptr;
+    QGroupBox* GroupBoxEchelleSpec = nullptr;
 };
