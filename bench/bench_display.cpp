@@ -2,6 +2,8 @@
 // three info fields and the energy window's count, then the same with the
 // chart painted. One JSON line per figure; never run as a test.
 
+#include "benchreport.h"
+
 #include "ui/acquisitionview.h"
 #include "ui/spectrumchart.h"
 
@@ -10,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QSlider>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -32,10 +33,7 @@ void FillSession(Session& session) {
 }
 
 void Report(const char* figure, qint64 nanoseconds, int steps) {
-    std::printf("{\"bench\":\"display\",\"figure\":\"%s\",\"unit\":\"us\",\"value\":%.1f,"
-                "\"steps\":%d}\n",
-                figure, double(nanoseconds) / 1000.0 / steps, steps);
-    std::fflush(stdout);
+    ReportFigure("display", figure, "us", double(nanoseconds) / 1000.0 / steps, {{"steps", steps}});
 }
 
 } // namespace

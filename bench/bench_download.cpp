@@ -5,13 +5,13 @@
 //
 //   bench_download [--measurements N]
 
+#include "benchreport.h"
+
 #include "link/qtserialport.h"
 #include "link/rs232.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTextStream>
 
@@ -55,10 +55,6 @@ private:
 
 double CpuMs() {
     return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
-}
-
-void PrintJson(const QJsonObject& object) {
-    QTextStream(stdout) << QJsonDocument(object).toJson(QJsonDocument::Compact) << Qt::endl;
 }
 
 int Fail(const QString& message) {
@@ -121,21 +117,15 @@ int main(int argc, char** argv) {
     const double lineMs = 1000.0 * double(port->sent + port->received) / LineBytesPerSecond;
     const double floorMs = pausesMs + lineMs;
 
-    PrintJson({{"benchmark", "download"},
-               {"figure", "time"},
-               {"measurements", measurements},
-               {"elapsed_ms", elapsedMs},
-               {"floor_ms", floorMs},
-               {"pauses_ms", pausesMs},
-               {"line_ms", lineMs},
-               {"bytes", double(port->sent + port->received)},
-               {"over_floor_percent", 100.0 * (elapsedMs - floorMs) / floorMs}});
-    PrintJson({{"benchmark", "download"},
-               {"figure", "cpu"},
-               {"measurements", measurements},
-               {"cpu_ms", cpuMs},
-               {"elapsed_ms", elapsedMs},
-               {"percent_of_one_core", 100.0 * cpuMs / elapsedMs}});
+    ReportFigure("download", "download_time", "ms", elapsedMs,
+                 {{"measurements", measurements},
+                  {"floor_ms", floorMs},
+                  {"pauses_ms", pausesMs},
+                  {"line_ms", lineMs},
+                  {"bytes", double(port->sent + port->received)},
+                  {"over_floor_percent", 100.0 * (elapsedMs - floorMs) / floorMs}});
+    ReportFigure("download", "cpu_of_one_core", "%", 100.0 * cpuMs / elapsedMs,
+                 {{"measurements", measurements}, {"cpu_ms", cpuMs}, {"elapsed_ms", elapsedMs}});
     return 0;
 }
 

@@ -1,6 +1,8 @@
-// Writes and reads a 10,000-measurement file and prints one JSON line with
-// the time and throughput of each (best of a few runs, so a busy machine
+// Writes and reads a 10,000-measurement file and prints one JSON line for
+// each, with its time and throughput (best of a few runs, so a busy machine
 // disturbs the figure less).
+
+#include "benchreport.h"
 
 #include "data/fichiers.h"
 
@@ -8,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdint>
@@ -42,6 +43,13 @@ double MegabytesPerSecond(qint64 bytes, qint64 nanoseconds) {
     return nanoseconds > 0 ? (double(bytes) / 1e6) / (double(nanoseconds) / 1e9) : 0.0;
 }
 
+void Report(const char* figure, qint64 nanoseconds, qint64 bytes) {
+    ReportFigure("files", figure, "ms", double(nanoseconds) / 1e6,
+                 {{"mb_s", MegabytesPerSecond(bytes, nanoseconds)},
+                  {"measurements", Measurements},
+                  {"bytes", double(bytes)}});
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,14 +76,7 @@ int main(int argc, char** argv) {
         bestRead = std::min(bestRead, timer.nsecsElapsed());
     }
     const qint64 bytes = QFileInfo(path).size();
-    QTextStream(stdout) << QStringLiteral("{\"benchmark\":\"files\",\"measurements\":%1,"
-                                          "\"bytes\":%2,\"write_ms\":%3,\"write_mb_s\":%4,"
-                                          "\"read_ms\":%5,\"read_mb_s\":%6}\n")
-                               .arg(Measurements)
-                               .arg(bytes)
-                               .arg(bestWrite / 1e6, 0, 'f', 2)
-                               .arg(MegabytesPerSecond(bytes, bestWrite), 0, 'f', 1)
-                               .arg(bestRead / 1e6, 0, 'f', 2)
-                               .arg(MegabytesPerSecond(bytes, bestRead), 0, 'f', 1);
+    Report("write", bestWrite, bytes);
+    Report("read", bestRead, bytes);
     return 0;
 }

@@ -4,6 +4,8 @@
 // it includes loading the program and Qt. One JSON line per figure; never run
 // as a test.
 
+#include "benchreport.h"
+
 #include "ui/main.h"
 #include "ui/qtdialogservice.h"
 #include "ui/startup.h"
@@ -112,11 +114,10 @@ qint64 TimeOneStart(const QString& program, bool withFile) {
 
 void Report(const char* figure, std::vector<qint64> samples) {
     std::sort(samples.begin(), samples.end());
-    std::printf("{\"bench\":\"startup\",\"figure\":\"%s\",\"unit\":\"ms\",\"value\":%.1f,"
-                "\"min\":%.1f,\"max\":%.1f,\"runs\":%zu}\n",
-                figure, samples[samples.size() / 2] / 1000.0, samples.front() / 1000.0,
-                samples.back() / 1000.0, samples.size());
-    std::fflush(stdout);
+    ReportFigure("startup", figure, "ms", samples[samples.size() / 2] / 1000.0,
+                 {{"min", samples.front() / 1000.0},
+                  {"max", samples.back() / 1000.0},
+                  {"runs", int(samples.size())}});
 }
 
 } // namespace
