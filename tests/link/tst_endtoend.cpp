@@ -5,33 +5,9 @@
 #include "link/wire.h"
 
 #include "memory.h"
+#include "simulatorprocess.h"
 
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-
-// Starts ovra-sim and returns its device path; empty when it did not start.
-QString StartSimulator(QProcess& simulator, const QStringList& arguments) {
-    simulator.setProgram(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"));
-    simulator.setArguments(arguments);
-    simulator.start();
-    if (!simulator.waitForStarted(5000))
-        return {};
-    while (!simulator.canReadLine()) {
-        if (!simulator.waitForReadyRead(5000))
-            return {};
-    }
-    return QString::fromLocal8Bit(simulator.readLine()).trimmed();
-}
-
-void StopSimulator(QProcess& simulator) {
-    simulator.terminate(); // SIGTERM to its process id
-    if (!simulator.waitForFinished(5000))
-        simulator.kill();
-}
-
-} // namespace
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
@@ -41,10 +17,10 @@ private slots:
 };
 
 void TestEndToEnd::downloadThroughAPseudoTerminal() {
-    QProcess simulator;
-    const QString device = StartSimulator(
-        simulator, {"--acquisitions", "2", "--measurements", "3", "--seed", "4", "--pace"});
-    QVERIFY2(!device.isEmpty(), qPrintable(simulator.readAllStandardError()));
+    SimulatorProcess simulator(
+        {"--acquisitions", "2", "--measurements", "3", "--seed", "4", "--pace"});
+    const QString device = simulator.device;
+    QVERIFY2(!device.isEmpty(), simulator.Errors().constData());
     const sim::InstrumentMemory expected = sim::GeneratedMemory(2, 3, 4);
 
     Context context;
@@ -77,16 +53,15 @@ void TestEndToEnd::downloadThroughAPseudoTerminal() {
             QCOMPARE(context.Session.SpectrumAt(m)[c],
                      qint32(stored[std::size_t(m)].spectrum[std::size_t(c)]));
     }
-    StopSimulator(simulator);
 }
 
 void TestEndToEnd::pulledCableEndsTheAction() {
-    QProcess simulator;
     // Identification, counts, then the cable goes in the middle of the
     // parameter records.
-    const QString device = StartSimulator(simulator, {"--acquisitions", "1", "--measurements", "1",
-                                                      "--dead-after", "200", "--hang-up"});
-    QVERIFY2(!device.isEmpty(), qPrintable(simulator.readAllStandardError()));
+    SimulatorProcess simulator(
+        {"--acquisitions", "1", "--measurements", "1", "--dead-after", "200", "--hang-up"});
+    const QString device = simulator.device;
+    QVERIFY2(!device.isEmpty(), simulator.Errors().constData());
 
     Context context;
     TFormRS232 link(context);
@@ -101,7 +76,6 @@ void TestEndToEnd::pulledCableEndsTheAction() {
     QVERIFY(!link.PortOpen());
     link.Disconnect();
     QVERIFY(!link.PortOpen());
-    StopSimulator(simulator);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -7,6 +7,7 @@
 #include "settings/profile.h"
 
 #include "memory.h"
+#include "simulatorprocess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,29 +21,6 @@
 #endif
 
 namespace {
-
-class Simulator {
-public:
-    explicit Simulator(const QStringList& arguments) {
-        m_process.setProgram(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"));
-        m_process.setArguments(arguments);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Simulator() {
-        m_process.terminate(); // SIGTERM to its process id
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-    }
-    QString device;
-
-private:
-    QProcess m_process;
-};
 
 struct Run {
     int code = -1;
@@ -87,7 +65,7 @@ void TestInstrumentCli::initTestCase() {
 }
 
 void TestInstrumentCli::memoryAsJson() {
-    Simulator simulator({"--acquisitions", "3", "--measurements", "4", "--seed", "2"});
+    SimulatorProcess simulator({"--acquisitions", "3", "--measurements", "4", "--seed", "2"});
     QVERIFY(!simulator.device.isEmpty());
     const Run run = Ovra(simulator.device, {"memory", "--json"});
     QCOMPARE(run.code, 0);
@@ -109,7 +87,7 @@ void TestInstrumentCli::memoryAsJson() {
 }
 
 void TestInstrumentCli::downloadWritesTheMeasurementFile() {
-    Simulator simulator({"--acquisitions", "2", "--measurements", "3", "--seed", "7"});
+    SimulatorProcess simulator({"--acquisitions", "2", "--measurements", "3", "--seed", "7"});
     const QString file = m_dir.filePath(QStringLiteral("download.ovra"));
     const Run run = Ovra(simulator.device, {"download", "2", "-o", file});
     QVERIFY2(run.code == 0, qPrintable(run.err));
@@ -131,7 +109,7 @@ void TestInstrumentCli::downloadWritesTheMeasurementFile() {
 }
 
 void TestInstrumentCli::parametersThroughAParameterFile() {
-    Simulator simulator({"--acquisitions", "0"});
+    SimulatorProcess simulator({"--acquisitions", "0"});
     const QString file = m_dir.filePath(QStringLiteral("campaign.par"));
     QVERIFY(WriteProfileString(file, QStringLiteral("Notes"), QStringLiteral("who"),
                                QStringLiteral("me")));
@@ -151,7 +129,7 @@ void TestInstrumentCli::parametersThroughAParameterFile() {
 }
 
 void TestInstrumentCli::clockSetAndRead() {
-    Simulator simulator({"--acquisitions", "0"});
+    SimulatorProcess simulator({"--acquisitions", "0"});
     QCOMPARE(Ovra(simulator.device, {"clock", "set", "24/12/2012 08:30"}).code, 0);
     const Run run = Ovra(simulator.device, {"clock", "read"});
     QCOMPARE(run.code, 0);
@@ -186,7 +164,7 @@ void TestInstrumentCli::failures() {
     QFETCH(QStringList, simulator);
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    Simulator sim(simulator);
+    SimulatorProcess sim(simulator);
     const QString file = m_dir.filePath(QStringLiteral("failed.ovra"));
     if (arguments.last() == QLatin1String("-o"))
         arguments << file;
@@ -221,7 +199,7 @@ void TestInstrumentCli::ctrlCCancelsTheDownload() {
 #ifdef Q_OS_UNIX
     // At the real line rate the 40 measurements take over 4 s, after about
     // 2 s of counts, parameters, directory and selection.
-    Simulator simulator({"--acquisitions", "1", "--measurements", "40", "--pace"});
+    SimulatorProcess simulator({"--acquisitions", "1", "--measurements", "40", "--pace"});
     const QString file = m_dir.filePath(QStringLiteral("cancelled.ovra"));
     QProcess ovra;
     ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
