@@ -4,6 +4,7 @@
 
 #include "data/fichiers.h"
 #include "displaysession.h"
+#include "findchild.h"
 #include "ui/acquisitionview.h"
 #include "ui/spectrumchart.h"
 
@@ -42,12 +43,7 @@ private slots:
     void sampleFiles();
 
 private:
-    template <typename T> T* Find(const char* name) const {
-        T* child = m_view->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    template <typename T> T* Find(const char* name) const { return Child<T>(*m_view, name); }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
     void Open(const QString& method, int measurements, int spectra = -1);
     void Settle();

@@ -5,6 +5,7 @@
 // of a serial port, every duration scaled down so that time-outs take
 // milliseconds, and the dialogs answered from a script.
 
+#include "findchild.h"
 #include "scripteddialogs.h"
 #include "simulatedport.h"
 #include "spectra.h"
@@ -79,13 +80,10 @@ public:
     sim::Instrument& Device() { return port->Device(); }
     QTimer* Timer() { return Main().findChild<QTimer*>(QStringLiteral("LMDHiTimerAutoDetection")); }
 
-    template <typename T> T* Find(QObject& parent, const char* name) {
-        return parent.findChild<T*>(QLatin1String(name));
-    }
-    template <typename T> T* InMemoire(const char* name) { return Find<T>(Memoire(), name); }
+    template <typename T> T* InMemoire(const char* name) { return Child<T>(Memoire(), name); }
 
     // "Lecture" of the Instrument menu.
-    void MenuRead() { Find<QAction>(Main(), "MenuRead")->trigger(); }
+    void MenuRead() { Child<QAction>(Main(), "MenuRead")->trigger(); }
 
     std::unique_ptr<ProgramWindows> windows;
     ObservedPort* port = nullptr;

@@ -26,10 +26,10 @@ private:
         return *program.windows->FormCommunication;
     }
     QComboBox* PortBox(ProgramFixture& program) {
-        return program.Find<QComboBox>(Window(program), "ComNumberComboBoxSerial");
+        return Child<QComboBox>(Window(program), "ComNumberComboBoxSerial");
     }
     QPushButton* Button(ProgramFixture& program, const char* name) {
-        return program.Find<QPushButton>(Window(program), name);
+        return Child<QPushButton>(Window(program), name);
     }
     void ShowWindow(ProgramFixture& program);
 
@@ -54,7 +54,7 @@ void TestCommunication::cleanup() {
 
 void TestCommunication::ShowWindow(ProgramFixture& program) {
     Window(program).SetPortLister([this] { return m_ports; });
-    program.Find<QAction>(program.Main(), "MenuCommunications")->trigger();
+    Child<QAction>(program.Main(), "MenuCommunications")->trigger();
     QVERIFY(Window(program).isVisible());
     QVERIFY(!program.Main().isEnabled());
 }
@@ -92,7 +92,7 @@ void TestCommunication::creation() {
     QCOMPARE(timeouts.multiplier, 250);
     QCOMPARE(timeouts.constant, 2500);
 
-    auto* speeds = program.Find<QComboBox>(Window(program), "BaudRateComboBoxSerial");
+    auto* speeds = Child<QComboBox>(Window(program), "BaudRateComboBoxSerial");
     QVERIFY(!speeds->isEnabled());
     QCOMPARE(speeds->currentText(), speed);
 
@@ -167,7 +167,7 @@ void TestCommunication::refusedSettingsWrite() {
 void TestCommunication::refreshKeepsTypedName() {
     m_directory->WriteSettings({"[Communications]", "ComNumberSerial=/dev/ttyS0"});
     ProgramFixture program(m_context, m_dialogs, ThreeAcquisitions());
-    auto* timer = program.Find<QTimer>(Window(program), "TimerRefresh");
+    auto* timer = Child<QTimer>(Window(program), "TimerRefresh");
     QCOMPARE(timer->interval(), 1000);
     QVERIFY(!timer->isActive());
     ShowWindow(program);

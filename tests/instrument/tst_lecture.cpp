@@ -303,8 +303,8 @@ void TestLecture::autoDetectionTimer() {
     program.MenuRead();
     QVERIFY(timer->isActive());
 
-    auto* read = program.Find<QAction>(program.Main(), "MenuRead");
-    auto* initialisation = program.Find<QAction>(program.Main(), "MenuInitialization");
+    auto* read = Child<QAction>(program.Main(), "MenuRead");
+    auto* initialisation = Child<QAction>(program.Main(), "MenuInitialization");
     read->setEnabled(false);
     initialisation->setEnabled(false);
     timer->setInterval(5);

@@ -144,8 +144,8 @@ void TestMemoire::downloads() {
     QCOMPARE(session.SessionState, SessionUnsaved);
     QVERIFY(session.FileName.isEmpty());
     QCOMPARE(main.windowTitle(), QStringLiteral(" OvraView  - Version 2.0 - Nouveau Fichier"));
-    QVERIFY(program.Find<QGroupBox>(main, "GroupBoxInfos")->isVisible());
-    QVERIFY(program.Find<QAction>(main, "MenuSaveAs")->isEnabled());
+    QVERIFY(Child<QGroupBox>(main, "GroupBoxInfos")->isVisible());
+    QVERIFY(Child<QAction>(main, "MenuSaveAs")->isEnabled());
     QVERIFY(!program.Memoire().isVisible());
     QVERIFY(main.isEnabled());
     QVERIFY(program.Timer()->isActive());
@@ -253,7 +253,7 @@ void TestMemoire::failures() {
     QCOMPARE(m_directory->ReadBytes(QStringLiteral("data.ovra")), PreviousCopy);
     QCOMPARE(QDir(m_directory->Path()).entryList(QDir::Files), QStringList{"data.ovra"});
     QCOMPARE(m_context.Session.SessionState, SessionEmpty);
-    QVERIFY(!program.Find<QAction>(program.Main(), "MenuSaveAs")->isEnabled());
+    QVERIFY(!Child<QAction>(program.Main(), "MenuSaveAs")->isEnabled());
     QVERIFY(!program.Memoire().isVisible());
     QVERIFY(program.Main().isEnabled());
     QVERIFY(program.Timer()->isActive());
@@ -308,7 +308,7 @@ void TestMemoire::copyNotWritten() {
     QCOMPARE(warning.icon, MessageIcon::Warning);
     QCOMPARE(m_context.Session.SessionState, SessionUnsaved);
     QCOMPARE(m_context.Session.SpectrumCount(), 4);
-    QVERIFY(program.Find<QGroupBox>(program.Main(), "GroupBoxInfos")->isVisible());
+    QVERIFY(Child<QGroupBox>(program.Main(), "GroupBoxInfos")->isVisible());
     QVERIFY(program.Main().isEnabled());
     QVERIFY(program.Timer()->isActive());
 }

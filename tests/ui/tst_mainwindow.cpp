@@ -1,6 +1,7 @@
 // The main window as built: menus, their captions and states, the layout
 // pieces other windows rely on, the language marks and the About window.
 
+#include "findchild.h"
 #include "scripteddialogs.h"
 #include "testdirectory.h"
 
@@ -24,10 +25,6 @@ namespace {
 QString Caption(const QAction* action) {
     QString text = action->text();
     return text.remove(QLatin1Char('&'));
-}
-
-QAction* Action(const QWidget& window, const char* name) {
-    return window.findChild<QAction*>(QLatin1String(name));
 }
 
 } // namespace
@@ -140,23 +137,23 @@ void TestMainWindow::menuStates() {
         "MenuInitialization",   "MenuConfiguration", "MenuCommunications", "MenuWhat"};
     const char* const withSession[] = {"MenuClose", "MenuSaveAs", "MenuPrint", "MenuParametres"};
     for (const char* name : always)
-        QVERIFY2(Action(window, name)->isEnabled(), name);
+        QVERIFY2(Child<QAction>(window, name)->isEnabled(), name);
     QVERIFY(window.findChild<QMenu*>("MenuLangue")->menuAction()->isEnabled());
     for (const char* name : withSession)
-        QVERIFY2(!Action(window, name)->isEnabled(), name);
+        QVERIFY2(!Child<QAction>(window, name)->isEnabled(), name);
 
     window.OpenSession();
     for (const char* name : withSession)
-        QVERIFY2(Action(window, name)->isEnabled(), name);
+        QVERIFY2(Child<QAction>(window, name)->isEnabled(), name);
     window.CloseSession();
     for (const char* name : withSession)
-        QVERIFY2(!Action(window, name)->isEnabled(), name);
+        QVERIFY2(!Child<QAction>(window, name)->isEnabled(), name);
     for (const char* name : always)
-        QVERIFY2(Action(window, name)->isEnabled(), name);
+        QVERIFY2(Child<QAction>(window, name)->isEnabled(), name);
 
-    QCOMPARE(Action(window, "MenuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(Action(window, "MenuSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QCOMPARE(Action(window, "MenuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(Child<QAction>(window, "MenuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(Child<QAction>(window, "MenuSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(Child<QAction>(window, "MenuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void TestMainWindow::layout() {
@@ -211,8 +208,8 @@ void TestMainWindow::languageMarks() {
     if (!settings.isEmpty())
         m_directory->WriteSettings(settings);
     TFormMain window(m_context, m_dialogs);
-    QAction* anglais = Action(window, "MenuAnglais");
-    QAction* francais = Action(window, "MenuFrancais");
+    QAction* anglais = Child<QAction>(window, "MenuAnglais");
+    QAction* francais = Child<QAction>(window, "MenuFrancais");
     QCOMPARE(anglais->isChecked(), english);
     QCOMPARE(francais->isChecked(), !english);
     QCOMPARE(anglais->data().toInt(), 2057);
@@ -232,7 +229,7 @@ void TestMainWindow::aboutWindow() {
     QCOMPARE(about.windowTitle(), QStringLiteral("A propos..."));
     QVERIFY(!about.isVisible());
 
-    Action(main, "MenuWhat")->trigger();
+    Child<QAction>(main, "MenuWhat")->trigger();
     QVERIFY(about.isVisible());
     QVERIFY(!main.isEnabled());
     QCOMPARE(about.findChild<QLabel*>("LMDLabelNom")->text(), QStringLiteral(" OvraView "));
@@ -249,7 +246,7 @@ void TestMainWindow::aboutWindow() {
     QVERIFY(main.isEnabled());
 
     // Closed by Escape as well.
-    Action(main, "MenuWhat")->trigger();
+    Child<QAction>(main, "MenuWhat")->trigger();
     QVERIFY(!main.isEnabled());
     QTest::keyClick(&about, Qt::Key_Escape);
     QVERIFY(!about.isVisible());
