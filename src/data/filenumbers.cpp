@@ -1,7 +1,6 @@
 #include "data/filenumbers.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace {
 
@@ -45,7 +44,7 @@ bool ParseFileDecimal(QByteArrayView text, double& value) {
     const char* end = number.constData() + number.size();
     const auto [ptr, ec] =
         std::from_chars(number.constData(), end, value, std::chars_format::general);
-    return ec == std::errc() && ptr == end && std::isfinite(value);
+    return ec == std::errc() && ptr == end;
 }
 
 void AppendInteger(QByteArray& out, qint64 value) {

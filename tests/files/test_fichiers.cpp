@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 QByteArray FileBytes(const QString& path) {
@@ -241,6 +243,12 @@ void TestFichiers::roundTrip_data() {
     QTest::newRow("rounded to 2 and 3 decimals") << "rolle3" << 7.125 << 0.12345 << 7.12 << 0.123;
     QTest::newRow("negative") << "single" << -3.456 << -0.0005 << -3.46 << -0.001;
     QTest::newRow("large") << "rolle4" << 123456789.0 << 98765.4321 << 123456789.0 << 98765.432;
+    // An instrument may report a result it could not compute (an erased
+    // memory reads as all bits set): the file still reads back.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("not a number") << "rolle3" << nan << -nan << nan << nan;
+    QTest::newRow("infinite") << "rolle3" << inf << -inf << inf << -inf;
 }
 
 void TestFichiers::roundTrip() {
