@@ -30,6 +30,18 @@ QString PermissionDeniedText(const QString& portName, const QString& devicePath)
         .arg(portName);
 }
 
+QString PortDeviceLocation(const QString& portName) {
+    // The system lists its ports by their short names only.
+    const QString listed = QSerialPortInfo(portName).systemLocation();
+    if (!listed.isEmpty())
+        return listed;
+#ifdef Q_OS_UNIX
+    if (!portName.contains(QLatin1Char('/')))
+        return QStringLiteral("/dev/") + portName;
+#endif
+    return portName;
+}
+
 QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
     : SerialPort(parent) {
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::ReadyRead);
@@ -55,7 +67,7 @@ bool QtSerialPortBackend::Open(const QString& name) {
     if (!opened) {
         const QSerialPort::SerialPortError error = m_port.error();
         if (error == QSerialPort::PermissionError)
-            m_openError = PermissionDeniedText(name, QSerialPortInfo(name).systemLocation());
+            m_openError = PermissionDeniedText(name, PortDeviceLocation(name));
         else if (error == QSerialPort::DeviceNotFoundError)
             m_openError = tr("Le port %1 n'existe pas.").arg(name);
         else

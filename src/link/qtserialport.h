@@ -34,3 +34,7 @@ private:
 // Why a port could not be opened for lack of permission, and how to fix it:
 // on Linux the device belongs to a group the user must join.
 QString PermissionDeniedText(const QString& portName, const QString& devicePath);
+// The device file a port name stands for: the system's own for a listed port
+// ("ttyUSB0"), else the name itself when it is a path ("/dev/ttyUSB0", a
+// /dev/serial/by-id link, a pseudo-terminal), else the name under /dev.
+QString PortDeviceLocation(const QString& portName);

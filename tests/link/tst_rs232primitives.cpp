@@ -205,6 +205,11 @@ void TestRs232Primitives::permissionMessageNamesTheDevicesGroup() {
     QVERIFY(text.contains(QStringLiteral("usermod -aG dialout")));
     QVERIFY(text.contains(QStringLiteral("reconnectez-vous")));
     QVERIFY(text.contains(QStringLiteral("/dev/ttyUSB0")));
+    // A path is a device of its own even when the system does not list it
+    // under that name: the message still names the group.
+    QCOMPARE(PortDeviceLocation(link), link);
+    QVERIFY(PermissionDeniedText(link, PortDeviceLocation(link))
+                .contains(QStringLiteral("« dialout »")));
 #else
     QSKIP("the group of a device is a Linux matter");
 #endif
