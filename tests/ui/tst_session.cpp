@@ -61,6 +61,8 @@ private:
     // A download as the instrument link leaves it: shown, never saved.
     void ShowDownload(TFormMain& window);
     void CheckIdle(const TFormMain& window);
+    static void UnsavedQuestionRows(const char* goesOnColumn);
+    void PrepareQuestion(TFormMain& window, int state, MessageAnswer answer, const QString& target);
 
     std::unique_ptr<TestDirectory> m_directory;
     Context m_context;
@@ -92,6 +94,41 @@ void TestSession::ShowDownload(TFormMain& window) {
     window.OpenSession();
     window.DisplayAcquisition();
     QCOMPARE(window.windowTitle(), TitleFor(QStringLiteral("Nouveau Fichier")));
+}
+
+// The rows of the unsaved-data questions ("Fermer", "Lecture", quitting):
+// the session state, the answers, and whether the caller goes on.
+void TestSession::UnsavedQuestionRows(const char* goesOnColumn) {
+    QTest::addColumn<int>("state"); // SessionState before the question
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("target"); // save dialog: "" cancelled, a name, or "missing/x.ovra"
+    QTest::addColumn<bool>(goesOnColumn);
+    QTest::addColumn<int>("messages"); // question, then any error
+    const MessageAnswer none = MessageAnswer::Ok;
+    QTest::newRow("empty") << int(SessionEmpty) << none << "" << true << 0;
+    QTest::newRow("saved") << int(SessionSaved) << none << "" << true << 0;
+    QTest::newRow("unsaved, Non") << int(SessionUnsaved) << MessageAnswer::No << "" << true << 1;
+    QTest::newRow("unsaved, Annuler")
+        << int(SessionUnsaved) << MessageAnswer::Cancel << "" << false << 1;
+    QTest::newRow("unsaved, Oui, saved")
+        << int(SessionUnsaved) << MessageAnswer::Yes << "kept.ovra" << true << 1;
+    QTest::newRow("unsaved, Oui, save cancelled")
+        << int(SessionUnsaved) << MessageAnswer::Yes << "" << false << 1;
+    QTest::newRow("unsaved, Oui, save failed")
+        << int(SessionUnsaved) << MessageAnswer::Yes << "missing/kept.ovra" << false << 2;
+}
+
+// The session in `state`, and the answers to the question and its save dialog queued.
+void TestSession::PrepareQuestion(TFormMain& window, int state, MessageAnswer answer,
+                                  const QString& target) {
+    if (state == SessionSaved) {
+        window.LMDFMDropFMDragDrop({m_directory->CopySample(QStringLiteral("rolle3"))});
+    } else if (state == SessionUnsaved) {
+        ShowDownload(window);
+        m_dialogs.QueueAnswer(answer);
+        if (answer == MessageAnswer::Yes)
+            m_dialogs.QueuePath(target.isEmpty() ? QString() : m_directory->FilePath(target));
+    }
 }
 
 // After every file operation the window is usable again.
@@ -272,23 +309,7 @@ void TestSession::dropEvent() {
 }
 
 void TestSession::guard_data() {
-    QTest::addColumn<int>("state"); // SessionState before the guard
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::addColumn<QString>("target"); // save dialog: "" cancelled, a name, or "missing/x.ovra"
-    QTest::addColumn<bool>("goesOn");
-    QTest::addColumn<int>("messages"); // question, then any error
-    const MessageAnswer none = MessageAnswer::Ok;
-    QTest::newRow("empty") << int(SessionEmpty) << none << "" << true << 0;
-    QTest::newRow("saved") << int(SessionSaved) << none << "" << true << 0;
-    QTest::newRow("unsaved, Non") << int(SessionUnsaved) << MessageAnswer::No << "" << true << 1;
-    QTest::newRow("unsaved, Annuler")
-        << int(SessionUnsaved) << MessageAnswer::Cancel << "" << false << 1;
-    QTest::newRow("unsaved, Oui, saved")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "kept.ovra" << true << 1;
-    QTest::newRow("unsaved, Oui, save cancelled")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "" << false << 1;
-    QTest::newRow("unsaved, Oui, save failed")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "missing/kept.ovra" << false << 2;
+    UnsavedQuestionRows("goesOn");
 }
 
 // Whatever the caller's buttons, the session is closed exactly when the
@@ -305,14 +326,7 @@ void TestSession::guard() {
         m_dialogs.Clear();
         QFile::remove(m_directory->FilePath(QStringLiteral("kept.ovra")));
         TFormMain window(m_context, m_dialogs);
-        if (state == SessionSaved) {
-            window.LMDFMDropFMDragDrop({m_directory->CopySample(QStringLiteral("rolle3"))});
-        } else if (state == SessionUnsaved) {
-            ShowDownload(window);
-            m_dialogs.QueueAnswer(answer);
-            if (answer == MessageAnswer::Yes)
-                m_dialogs.QueuePath(target.isEmpty() ? QString() : m_directory->FilePath(target));
-        }
+        PrepareQuestion(window, state, answer, target);
         QCOMPARE(window.GuardUnsavedSession(buttons), goesOn);
         QCOMPARE(m_context.Session.SessionState, goesOn ? SessionEmpty : SessionUnsaved);
         QCOMPARE(window.windowTitle(),
@@ -355,23 +369,7 @@ void TestSession::closeMenuAsksWithCancel() {
 }
 
 void TestSession::quit_data() {
-    QTest::addColumn<int>("state");
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("quits");
-    QTest::addColumn<int>("messages");
-    const MessageAnswer none = MessageAnswer::Ok;
-    QTest::newRow("empty") << int(SessionEmpty) << none << "" << true << 0;
-    QTest::newRow("saved") << int(SessionSaved) << none << "" << true << 0;
-    QTest::newRow("unsaved, Non") << int(SessionUnsaved) << MessageAnswer::No << "" << true << 1;
-    QTest::newRow("unsaved, Annuler")
-        << int(SessionUnsaved) << MessageAnswer::Cancel << "" << false << 1;
-    QTest::newRow("unsaved, Oui, saved")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "kept.ovra" << true << 1;
-    QTest::newRow("unsaved, Oui, save cancelled")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "" << false << 1;
-    QTest::newRow("unsaved, Oui, save failed")
-        << int(SessionUnsaved) << MessageAnswer::Yes << "missing/kept.ovra" << false << 2;
+    UnsavedQuestionRows("quits");
 }
 
 void TestSession::quit() {
@@ -383,14 +381,7 @@ void TestSession::quit() {
     TFormMain window(m_context, m_dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (state == SessionSaved) {
-        window.LMDFMDropFMDragDrop({m_directory->CopySample(QStringLiteral("rolle3"))});
-    } else if (state == SessionUnsaved) {
-        ShowDownload(window);
-        m_dialogs.QueueAnswer(answer);
-        if (answer == MessageAnswer::Yes)
-            m_dialogs.QueuePath(target.isEmpty() ? QString() : m_directory->FilePath(target));
-    }
+    PrepareQuestion(window, state, answer, target);
     window.findChild<QAction*>("MenuExit")->trigger();
     QCOMPARE(window.isVisible(), !quits);
     QCOMPARE(m_dialogs.Messages().size(), messages);
