@@ -43,9 +43,14 @@ double MegabytesPerSecond(qint64 bytes, qint64 nanoseconds) {
     return nanoseconds > 0 ? (double(bytes) / 1e6) / (double(nanoseconds) / 1e9) : 0.0;
 }
 
-void Report(const char* figure, qint64 nanoseconds, qint64 bytes) {
-    ReportFigure("files", figure, "ms", double(nanoseconds) / 1e6,
-                 {{"mb_s", MegabytesPerSecond(bytes, nanoseconds)},
+// One line for the pair, so that the write and the read of the same file
+// are always read side by side.
+void Report(qint64 writeNanoseconds, qint64 readNanoseconds, qint64 bytes) {
+    ReportFigure("files", "write_and_read", "ms", double(writeNanoseconds + readNanoseconds) / 1e6,
+                 {{"write_ms", double(writeNanoseconds) / 1e6},
+                  {"write_mb_s", MegabytesPerSecond(bytes, writeNanoseconds)},
+                  {"read_ms", double(readNanoseconds) / 1e6},
+                  {"read_mb_s", MegabytesPerSecond(bytes, readNanoseconds)},
                   {"measurements", Measurements},
                   {"bytes", double(bytes)}});
 }
@@ -76,7 +81,6 @@ int main(int argc, char** argv) {
         bestRead = std::min(bestRead, timer.nsecsElapsed());
     }
     const qint64 bytes = QFileInfo(path).size();
-    Report("write", bestWrite, bytes);
-    Report("read", bestRead, bytes);
+    Report(bestWrite, bestRead, bytes);
     return 0;
 }
