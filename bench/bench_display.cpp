@@ -4,8 +4,8 @@
 
 #include "benchreport.h"
 
-#include "ui/acquisitionview.h"
-#include "ui/spectrumchart.h"
+#include "ui/display/acquisitionview.h"
+#include "ui/display/spectrumchart.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,9 +6,9 @@
 
 #include "benchreport.h"
 
-#include "ui/main.h"
-#include "ui/qtdialogservice.h"
-#include "ui/startup.h"
+#include "ui/main/main.h"
+#include "ui/dialogs/qtdialogservice.h"
+#include "ui/main/startup.h"
 
 #include <QApplication>
 #include <QDir>

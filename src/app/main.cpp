@@ -1,12 +1,12 @@
 // The program entry: the start-up steps in their order, then the main loop.
 
-#include "ui/main.h"
+#include "ui/main/main.h"
 #include "data/varia.h"
 #include "settings/settings.h"
-#include "ui/programnames.h"
-#include "ui/programresources.h"
-#include "ui/qtdialogservice.h"
-#include "ui/startup.h"
+#include "ui/main/programnames.h"
+#include "ui/main/programresources.h"
+#include "ui/dialogs/qtdialogservice.h"
+#include "ui/main/startup.h"
 
 #include <QApplication>
 #include <QIcon>

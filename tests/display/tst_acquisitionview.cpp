@@ -5,8 +5,8 @@
 #include "data/fichiers.h"
 #include "displaysession.h"
 #include "findchild.h"
-#include "ui/acquisitionview.h"
-#include "ui/spectrumchart.h"
+#include "ui/display/acquisitionview.h"
+#include "ui/display/spectrumchart.h"
 
 #include <QCheckBox>
 #include <QEventLoop>

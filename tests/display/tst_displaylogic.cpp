@@ -2,8 +2,8 @@
 // cursor columns and the two-decimal format under the user's locale.
 
 #include "displaysession.h"
-#include "ui/displaysteps.h"
-#include "ui/energywindows.h"
+#include "ui/display/displaysteps.h"
+#include "ui/display/energywindows.h"
 
 #include <QLocale>
 #include <QTest>

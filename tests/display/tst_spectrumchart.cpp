@@ -2,8 +2,8 @@
 // pan clamp, with the mouse where it matters.
 
 #include "displaysession.h"
-#include "ui/displaysteps.h"
-#include "ui/spectrumchart.h"
+#include "ui/display/displaysteps.h"
+#include "ui/display/spectrumchart.h"
 
 #include <QLineSeries>
 #include <QMouseEvent>

@@ -12,9 +12,9 @@
 #include "testdirectory.h"
 
 #include "link/rs232.h"
-#include "ui/main.h"
-#include "ui/memoire.h"
-#include "ui/startup.h"
+#include "ui/main/main.h"
+#include "ui/instrument/memoire.h"
+#include "ui/main/startup.h"
 
 #include <QAction>
 #include <QTimer>

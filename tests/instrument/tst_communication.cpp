@@ -4,7 +4,7 @@
 
 #include "programfixture.h"
 
-#include "ui/comm.h"
+#include "ui/instrument/comm.h"
 
 #include <QComboBox>
 #include <QPushButton>

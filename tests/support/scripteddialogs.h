@@ -7,7 +7,7 @@
 // path queued is cancelled; both are counted as unscripted, so that a test
 // sees a question it did not expect.
 
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 #include <QList>
 #include <QString>

@@ -5,10 +5,10 @@
 #include "scripteddialogs.h"
 #include "testdirectory.h"
 
-#include "ui/about.h"
-#include "ui/acquisitionview.h"
-#include "ui/main.h"
-#include "ui/startup.h"
+#include "ui/dialogs/about.h"
+#include "ui/display/acquisitionview.h"
+#include "ui/main/main.h"
+#include "ui/main/startup.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -6,9 +6,9 @@
 #include "testdirectory.h"
 
 #include "settings/settings.h"
-#include "ui/directory.h"
-#include "ui/main.h"
-#include "ui/startup.h"
+#include "ui/dialogs/directory.h"
+#include "ui/main/main.h"
+#include "ui/main/startup.h"
 
 #include <QAction>
 #include <QDir>

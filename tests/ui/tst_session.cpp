@@ -7,7 +7,7 @@
 #include "testdirectory.h"
 
 #include "data/fichiers.h"
-#include "ui/main.h"
+#include "ui/main/main.h"
 
 #include <QAction>
 #include <QFile>

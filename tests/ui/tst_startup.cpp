@@ -4,15 +4,15 @@
 #include "scripteddialogs.h"
 #include "testdirectory.h"
 
-#include "ui/about.h"
-#include "ui/clock.h"
-#include "ui/comm.h"
-#include "ui/config.h"
-#include "ui/directory.h"
-#include "ui/main.h"
-#include "ui/memoire.h"
-#include "ui/print.h"
-#include "ui/startup.h"
+#include "ui/dialogs/about.h"
+#include "ui/instrument/clock.h"
+#include "ui/instrument/comm.h"
+#include "ui/instrument/config.h"
+#include "ui/dialogs/directory.h"
+#include "ui/main/main.h"
+#include "ui/instrument/memoire.h"
+#include "ui/dialogs/print.h"
+#include "ui/main/startup.h"
 
 #include <QDir>
 #include <QtTest>

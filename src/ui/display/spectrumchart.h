@@ -5,7 +5,7 @@
 // panning with the mouse, and the energy window's cursor lines drawn in
 // exclusive-or after every repaint.
 
-#include "ui/displaystate.h"
+#include "ui/display/displaystate.h"
 
 #include <QChartView>
 #include <QColor>

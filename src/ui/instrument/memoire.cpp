@@ -1,9 +1,9 @@
-#include "ui/memoire.h"
+#include "ui/instrument/memoire.h"
 
 #include "data/fichiers.h"
 #include "link/linkmessages.h"
 #include "link/rs232.h"
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "ui/energywindows.h"
+#include "ui/display/energywindows.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/busyscope.h"
+#include "ui/dialogs/busyscope.h"
 
 #include <QGuiApplication>
 #include <QWidget>

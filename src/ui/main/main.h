@@ -7,7 +7,7 @@
 
 #include "data/fichiers.h"
 #include "data/varia.h"
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 #include <QMainWindow>
 

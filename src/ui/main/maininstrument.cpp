@@ -2,12 +2,12 @@
 // a download, up to the memory window), "Communications", and the
 // auto-detection timer that every exchange stops and starts again.
 
-#include "ui/main.h"
+#include "ui/main/main.h"
 
 #include "link/linkmessages.h"
 #include "link/rs232.h"
-#include "ui/comm.h"
-#include "ui/memoire.h"
+#include "ui/instrument/comm.h"
+#include "ui/instrument/memoire.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
-#include "ui/main.h"
+#include "ui/main/main.h"
 
 #include "settings/settings.h"
-#include "ui/about.h"
-#include "ui/acquisitionview.h"
-#include "ui/directory.h"
-#include "ui/programnames.h"
+#include "ui/dialogs/about.h"
+#include "ui/display/acquisitionview.h"
+#include "ui/dialogs/directory.h"
+#include "ui/main/programnames.h"
 
 #include <QActionGroup>
 #include <QDragEnterEvent>

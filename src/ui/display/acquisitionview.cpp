@@ -1,7 +1,7 @@
-#include "ui/acquisitionview.h"
+#include "ui/display/acquisitionview.h"
 
-#include "ui/displaylogo.h"
-#include "ui/spectrumchart.h"
+#include "ui/display/displaylogo.h"
+#include "ui/display/spectrumchart.h"
 
 #include <QCheckBox>
 #include <QFrame>

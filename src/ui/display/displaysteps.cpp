@@ -1,4 +1,4 @@
-#include "ui/displaysteps.h"
+#include "ui/display/displaysteps.h"
 
 #include <QLocale>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "ui/clock.h"
+#include "ui/instrument/clock.h"
 
 TFormClock::TFormClock(Context& context, DialogService& dialogs, QWidget* parent)
     : QDialog(parent)

@@ -1,7 +1,7 @@
-#include "ui/main.h"
+#include "ui/main/main.h"
 
-#include "ui/acquisitionview.h"
-#include "ui/busyscope.h"
+#include "ui/display/acquisitionview.h"
+#include "ui/dialogs/busyscope.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/programresources.h"
+#include "ui/main/programresources.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "ui/config.h"
+#include "ui/instrument/config.h"
 
 TFormConfig::TFormConfig(Context& context, DialogService& dialogs, QWidget* parent)
     : QDialog(parent)

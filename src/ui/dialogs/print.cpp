@@ -1,4 +1,4 @@
-#include "ui/print.h"
+#include "ui/dialogs/print.h"
 
 TFormPrint::TFormPrint(Context& context, DialogService& dialogs, QWidget* parent)
     : QDialog(parent)

@@ -1,7 +1,7 @@
-#include "ui/directory.h"
+#include "ui/dialogs/directory.h"
 
-#include "ui/dialogservice.h"
-#include "ui/settingwrite.h"
+#include "ui/dialogs/dialogservice.h"
+#include "ui/dialogs/settingwrite.h"
 
 #include <QButtonGroup>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ui/main.h"
+#include "ui/main/main.h"
 
-#include "ui/settingwrite.h"
+#include "ui/dialogs/settingwrite.h"
 
 #include <QGuiApplication>
 #include <QScreen>

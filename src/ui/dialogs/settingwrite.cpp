@@ -1,6 +1,6 @@
-#include "ui/settingwrite.h"
+#include "ui/dialogs/settingwrite.h"
 
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 bool WriteSettingOrTell(const Context& context, DialogService& dialogs, QWidget* parent,
                         const SettingKey& key, const QString& value) {

@@ -1,4 +1,4 @@
-#include "ui/displaylogo.h"
+#include "ui/display/displaylogo.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -6,7 +6,7 @@
 // TFormMain owns the session's life; this view shows the session's data.
 
 #include "data/varia.h"
-#include "ui/displaystate.h"
+#include "ui/display/displaystate.h"
 
 #include <QWidget>
 

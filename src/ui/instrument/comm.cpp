@@ -1,7 +1,7 @@
-#include "ui/comm.h"
+#include "ui/instrument/comm.h"
 
 #include "link/rs232.h"
-#include "ui/settingwrite.h"
+#include "ui/dialogs/settingwrite.h"
 
 #include <QComboBox>
 #include <QFormLayout>

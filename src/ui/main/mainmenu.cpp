@@ -1,4 +1,4 @@
-#include "ui/main.h"
+#include "ui/main/main.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "ui/spectrumchart.h"
+#include "ui/display/spectrumchart.h"
 
 #include "data/varia.h"
-#include "ui/energywindows.h"
+#include "ui/display/energywindows.h"
 
 #include <QLineSeries>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
 // The acquisition view's display: what each box shows for the current step,
 // and how the track bar, the step buttons and the energy window change it.
 
-#include "ui/acquisitionview.h"
+#include "ui/display/acquisitionview.h"
 
-#include "ui/displaysteps.h"
-#include "ui/energywindows.h"
-#include "ui/spectrumchart.h"
+#include "ui/display/displaysteps.h"
+#include "ui/display/energywindows.h"
+#include "ui/display/spectrumchart.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -4,7 +4,7 @@
 // bounds are instrument parameters 29 … 37, read again at every session opening.
 
 #include "data/varia.h"
-#include "ui/displaystate.h"
+#include "ui/display/displaystate.h"
 
 #include <QColor>
 #include <QRect>

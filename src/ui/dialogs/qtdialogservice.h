@@ -3,7 +3,7 @@
 // The dialog service of the running program: Qt message boxes and Qt's own
 // file dialogs, with French button and label texts.
 
-#include "ui/dialogservice.h"
+#include "ui/dialogs/dialogservice.h"
 
 class QtDialogService : public DialogService {
 public:

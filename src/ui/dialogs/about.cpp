@@ -1,7 +1,7 @@
-#include "ui/about.h"
+#include "ui/dialogs/about.h"
 
-#include "ui/displaylogo.h"
-#include "ui/programnames.h"
+#include "ui/display/displaylogo.h"
+#include "ui/main/programnames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/qtdialogservice.h"
+#include "ui/dialogs/qtdialogservice.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
