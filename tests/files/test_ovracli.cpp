@@ -20,8 +20,12 @@ struct Run {
     QString err;
 };
 
-Run Ovra(const QStringList& arguments) {
+// Without a settings file in the working directory, ovra speaks English, the
+// default language, from the module built beside it.
+Run Ovra(const QStringList& arguments, const QString& workingDirectory = QString()) {
     QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"), arguments);
     Run run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
@@ -51,6 +55,8 @@ private slots:
     void exportCsv_data();
     void exportCsv();
     void exportToFile();
+    void oneLanguage_data();
+    void oneLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -161,13 +167,13 @@ void TestOvraCli::exitCodes_data() {
     QTest::newRow("export, -o without name")
         << QStringList{"export", rolle3, "--csv", "-o"} << 2 << QStringList{"usage"};
     QTest::newRow("info, rejected") << QStringList{"info", rejected, "--json"} << 3
-                                    << QStringList{"Format de fichier incorrect"};
+                                    << QStringList{"Incorrect file format"};
     QTest::newRow("export, rejected") << QStringList{"export", rejected, "--csv"} << 3
-                                      << QStringList{"Format de fichier incorrect"};
+                                      << QStringList{"Incorrect file format"};
     QTest::newRow("info, conversion error")
-        << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
+        << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "line 73"};
     QTest::newRow("export, conversion error") << QStringList{"export", conversion, "--csv"} << 4
-                                              << QStringList{"conversion %1 %2.ovra", "ligne 73"};
+                                              << QStringList{"conversion %1 %2.ovra", "line 73"};
     QTest::newRow("info, no such file")
         << QStringList{"info", missing} << 4 << QStringList{"missing.ovra"};
     QTest::newRow("export, output not writable")
@@ -223,6 +229,52 @@ void TestOvraCli::exportToFile() {
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), stdoutRun.out);
+}
+
+void TestOvraCli::oneLanguage_data() {
+    QTest::addColumn<QString>("langue"); // empty: no settings file
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected"); // the start of the first line
+    QTest::addColumn<bool>("french");
+    const QString missing = m_dir.filePath(QStringLiteral("missing.ovra"));
+    QTest::newRow("no settings, missing file")
+        << "" << QStringList{"info", missing} << "Cannot open file" << false;
+    QTest::newRow("English, missing file")
+        << "English" << QStringList{"info", missing} << "Cannot open file" << false;
+    QTest::newRow("Francais, missing file") << "Francais" << QStringList{"info", missing}
+                                            << "Impossible d'ouvrir le fichier" << true;
+    QTest::newRow("English, usage") << "English" << QStringList{"info"} << "usage: ovra" << false;
+    QTest::newRow("Francais, usage") << "Francais" << QStringList{"info"} << "utilisation : ovra"
+                                     << true;
+    QTest::newRow("Anglais, usage") << "Anglais" << QStringList{"info"} << "utilisation : ovra"
+                                    << true;
+}
+
+// Every line of a run is in the language of the "Langue" setting, the
+// system's reason for a missing file included.
+void TestOvraCli::oneLanguage() {
+    QFETCH(QString, langue);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    QFETCH(bool, french);
+    QTemporaryDir directory;
+    if (!langue.isEmpty()) {
+        QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8());
+    }
+    const Run run = Ovra(arguments, directory.path());
+    QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
+    // Words only one of the two languages uses.
+    const QStringList english{"usage", "No such", "Cannot", "summary", "FILE", "spectra of"};
+    const QStringList francais{"utilisation", "Aucun", "Impossible", "résumé", "FICHIER",
+                               "spectres d"};
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.size() >= 1);
+    for (const QString& line : lines) {
+        for (const QString& word : french ? english : francais)
+            QVERIFY2(!line.contains(word), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOvraCli)

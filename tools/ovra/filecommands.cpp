@@ -4,6 +4,7 @@
 
 #include "data/fichiers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,7 +53,7 @@ int ReadForCommand(const QString& file, Session& session) {
     case FileOutcome::Accepted:
         return ExitSuccess;
     case FileOutcome::Rejected:
-        err << "Format de fichier incorrect\n";
+        err << QCoreApplication::translate("ovra", "Format de fichier incorrect") << '\n';
         return ExitRejected;
     case FileOutcome::Failed:
         err << outcome.message << '\n';
@@ -103,16 +104,29 @@ QString InfoText(const Session& session) {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text;
     QTextStream out(&text);
-    out << "Version:   " << session.SoftwareVersion << '\n'
-        << "Start:     " << session.StartText << '\n'
-        << "Method:    " << session.Method << '\n'
-        << "Count:     " << session.MeasurementCount << '\n'
-        << "Volume:    " << locale.toString(session.Volume, 'f', 2) << '\n'
-        << "EAPV:      " << locale.toString(session.Eapv, 'f', 3) << '\n'
-        << "Spectra:   " << (session.SpectraAvailable ? "available" : "unavailable") << '\n';
+    const std::pair<QString, QString> lines[] = {
+        {QCoreApplication::translate("ovra", "Version :"), session.SoftwareVersion},
+        {QCoreApplication::translate("ovra", "Début :"), session.StartText},
+        {QCoreApplication::translate("ovra", "Méthode :"), session.Method},
+        {QCoreApplication::translate("ovra", "Mesures :"),
+         QString::number(session.MeasurementCount)},
+        {QCoreApplication::translate("ovra", "Volume :"), locale.toString(session.Volume, 'f', 2)},
+        {QCoreApplication::translate("ovra", "EAPV :"), locale.toString(session.Eapv, 'f', 3)},
+        {QCoreApplication::translate("ovra", "Spectres :"),
+         session.SpectraAvailable ? QCoreApplication::translate("ovra", "disponibles")
+                                  : QCoreApplication::translate("ovra", "indisponibles")},
+    };
+    qsizetype width = 0;
+    for (const auto& line : lines)
+        width = qMax(width, line.first.size());
+    for (const auto& [label, value] : lines)
+        out << label.leftJustified(width + 1) << value << '\n';
     if (session.SpectraAvailable) {
         for (qint32 m = 0; m < session.MeasurementCount; ++m)
-            out << "  measurement " << m << ": total count " << TotalCount(session, m) << '\n';
+            out << QCoreApplication::translate("ovra", "  mesure %1 : comptage total %2")
+                       .arg(m)
+                       .arg(TotalCount(session, m))
+                << '\n';
     }
     return text;
 }
@@ -169,13 +183,18 @@ int RunExport(const CommandLine& line) {
     QSaveFile file(args.output);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
         return ExitSuccess;
-    QTextStream(stderr) << "Impossible d'écrire le fichier " << args.output << " : "
-                        << file.errorString() << '\n';
+    QTextStream(stderr) << QCoreApplication::translate("ovra",
+                                                       "Impossible d'écrire le fichier %1 : %2")
+                               .arg(args.output, DeviceErrorText(file))
+                        << '\n';
     return ExitFileError;
 }
 
-const CommandRegistration info("info", "FILE [--json]", "summary of a measurement file", RunInfo);
-const CommandRegistration exportCsv("export", "FILE --csv [-o OUT]",
-                                    "spectra of a measurement file as CSV", RunExport);
+const CommandRegistration info("info", QT_TRANSLATE_NOOP("ovra", "FICHIER [--json]"),
+                               QT_TRANSLATE_NOOP("ovra", "résumé d'un fichier de mesures"),
+                               RunInfo);
+const CommandRegistration
+    exportCsv("export", QT_TRANSLATE_NOOP("ovra", "FICHIER --csv [-o SORTIE]"),
+              QT_TRANSLATE_NOOP("ovra", "spectres d'un fichier de mesures en CSV"), RunExport);
 
 } // namespace

@@ -6,8 +6,10 @@
 //   clock read               clock set "dd/mm/yyyy hh:nn"|now
 
 #include "commands.h"
+
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
+#include <QCoreApplication>
 
 #include "data/fichiers.h"
 #include "settings/profile.h"
@@ -63,11 +65,21 @@ QString MemoryJson(const Context& context) {
 QString MemoryText(const Context& context) {
     QString text;
     QTextStream out(&text);
-    out << "Nombre total de mesures: " << context.StoredMeasurementCount << '\n'
-        << "Nombre d'acquisitions:   " << context.StoredAcquisitionCount << '\n'
-        << "Version logicielle:      " << context.Session.SoftwareVersion << '\n';
+    const QString labels[] = {QCoreApplication::translate("ovra", "Nombre total de mesures :"),
+                              QCoreApplication::translate("ovra", "Nombre d'acquisitions :"),
+                              QCoreApplication::translate("ovra", "Version logicielle :")};
+    qsizetype width = 0;
+    for (const QString& label : labels)
+        width = qMax(width, label.size());
+    out << labels[0].leftJustified(width + 1) << context.StoredMeasurementCount << '\n'
+        << labels[1].leftJustified(width + 1) << context.StoredAcquisitionCount << '\n'
+        << labels[2].leftJustified(width + 1) << context.Session.SoftwareVersion << '\n';
+    // The column titles are as wide as the columns below them.
     if (!context.AcquisitionDirectory.empty())
-        out << "\nRang  Acquisition  Date/Heure de début  Méthode  Mesures  Volume  EAPV\n";
+        out << '\n'
+            << QCoreApplication::translate(
+                   "ovra", "Rang  Acquisition  Date/Heure de début  Méthode  Mesures  Volume  EAPV")
+            << '\n';
     int row = 1;
     for (const AcquisitionDirectoryEntry& entry : context.AcquisitionDirectory) {
         out << QString::number(row++).rightJustified(4) << "  " << entry.Number.rightJustified(11)
@@ -113,12 +125,13 @@ int RunDownload(const CommandLine& line) {
         return status;
     Context& context = action.context();
     if (console.Interrupted()) {
-        PrintError(QStringLiteral("Lecture annulée"));
+        PrintError(QCoreApplication::translate("ovra", "Lecture annulée"));
         return ExitCancelled;
     }
     const int listed = int(context.AcquisitionDirectory.size());
     if (row > listed) {
-        PrintError(QStringLiteral("Pas d'acquisition au rang %1 : l'instrument en liste %2.")
+        PrintError(QCoreApplication::translate(
+                       "ovra", "Pas d'acquisition au rang %1 : l'instrument en liste %2.")
                        .arg(row)
                        .arg(listed));
         return ExitUsage;
@@ -142,7 +155,8 @@ int RunDownload(const CommandLine& line) {
 QString ParametersText(const Session& session) {
     QString text;
     QTextStream out(&text);
-    out << "Version logicielle: " << session.SoftwareVersion << '\n';
+    out << QCoreApplication::translate("ovra", "Version logicielle :") << ' '
+        << session.SoftwareVersion << '\n';
     for (int i = 0; i < ParameterCount; ++i) {
         out << QString::number(i + 1).rightJustified(2) << ' '
             << ParameterNames()[i].leftJustified(14) << ' ' << session.Parameters[i] << '\n';
@@ -172,7 +186,8 @@ int RunParamsRead(const CommandLine& line, const QStringList& args) {
         const SettingKey key = ParameterSettingKey(i);
         if (!WriteProfileString(output, QString::fromLatin1(key.section),
                                 QString::fromLatin1(key.key), session.Parameters[i])) {
-            PrintError(QStringLiteral("Impossible d'écrire dans %1").arg(output));
+            PrintError(
+                QCoreApplication::translate("ovra", "Impossible d'écrire dans %1").arg(output));
             return ExitFileError;
         }
     }
@@ -185,7 +200,8 @@ int RunParamsWrite(const CommandLine& line, const QStringList& args) {
     const QString file = args[0];
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
-        PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(file));
+        PrintError(
+            QCoreApplication::translate("ovra", "Impossible de lire le fichier %1").arg(file));
         return ExitFileError;
     }
     InstrumentAction action(line);
@@ -232,7 +248,8 @@ int RunClock(const CommandLine& line) {
                 QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
         if (!QDateTime::fromString(when, QLatin1String(TFormRS232::ClockTextFormat)).isValid()) {
             PrintError(
-                QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\" ou now)")
+                QCoreApplication::translate(
+                    "ovra", "Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\" ou now)")
                     .arg(when));
             return ExitUsage;
         }
@@ -248,13 +265,19 @@ int RunClock(const CommandLine& line) {
 }
 
 const CommandRegistration memory("memory", "[--json]",
-                                 "counts, parameters and acquisitions stored in the instrument",
+                                 QT_TRANSLATE_NOOP("ovra", "compteurs, paramètres et acquisitions "
+                                                           "gardés dans l'instrument"),
                                  RunMemory);
-const CommandRegistration download("download", "ROW -o FILE",
-                                   "download the acquisition listed at ROW into FILE", RunDownload);
-const CommandRegistration params("params", "read [-o FILE.par] | write FILE.par",
-                                 "read or write the instrument's parameters", RunParams);
-const CommandRegistration clock("clock", "read | set \"dd/mm/yyyy hh:nn\"|now",
-                                "read or set the instrument's clock", RunClock);
+const CommandRegistration
+    download("download", QT_TRANSLATE_NOOP("ovra", "RANG -o FICHIER"),
+             QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER"),
+             RunDownload);
+const CommandRegistration
+    params("params", QT_TRANSLATE_NOOP("ovra", "read [-o FICHIER.par] | write FICHIER.par"),
+           QT_TRANSLATE_NOOP("ovra", "lit ou écrit les paramètres de l'instrument"), RunParams);
+const CommandRegistration clock("clock",
+                                QT_TRANSLATE_NOOP("ovra", "read | set \"jj/mm/aaaa hh:mm\"|now"),
+                                QT_TRANSLATE_NOOP("ovra", "lit ou règle l'horloge de l'instrument"),
+                                RunClock);
 
 } // namespace

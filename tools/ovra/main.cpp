@@ -1,6 +1,10 @@
 #include "commands.h"
 
+#include "settings/language.h"
+#include "settings/settings.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <map>
@@ -22,21 +26,33 @@ std::map<QString, RegisteredCommand>& Commands() {
 
 CommandRegistration::CommandRegistration(const char* name, const char* arguments,
                                          const char* summary, CommandFunction function) {
-    Commands()[QString::fromLatin1(name)] = {QString::fromLatin1(arguments),
-                                             QString::fromLatin1(summary), function};
+    Commands()[QString::fromLatin1(name)] = {QString::fromUtf8(arguments),
+                                             QString::fromUtf8(summary), function};
 }
 
 void PrintUsage() {
     QTextStream err(stderr);
-    err << "usage: ovra [--port DEVICE] COMMAND [ARGS]\n";
+    err << QCoreApplication::translate(
+               "ovra", "utilisation : ovra [--port PERIPHERIQUE] COMMANDE [ARGUMENTS]")
+        << '\n';
     for (const auto& [name, command] : Commands())
-        err << "  " << (name + QLatin1Char(' ') + command.arguments).leftJustified(44) << ' '
-            << command.summary << '\n';
+        err << "  "
+            << (name + QLatin1Char(' ') +
+                QCoreApplication::translate("ovra", command.arguments.toUtf8().constData()))
+                   .leftJustified(44)
+            << ' ' << QCoreApplication::translate("ovra", command.summary.toUtf8().constData())
+            << '\n';
 }
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ovra"));
+    // The window program's language and its module, installed beside this tool.
+    Context settings;
+    settings.ProgramDirectory = FindProgramDirectory().directory;
+    LanguageModules languages(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ovraview2")));
+    languages.Load(SelectedLocaleId(ReadSetting(settings, SettingKeys::Langue)));
 
     CommandLine line;
     QStringList args = app.arguments().mid(1);

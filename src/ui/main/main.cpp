@@ -2,8 +2,8 @@
 
 #include "settings/settings.h"
 #include "ui/dialogs/about.h"
-#include "ui/display/acquisitionview.h"
 #include "ui/dialogs/directory.h"
+#include "ui/display/acquisitionview.h"
 #include "ui/main/programnames.h"
 
 #include <QActionGroup>
@@ -30,10 +30,12 @@ const QColor BackgroundBottom{255, 255, 255};
 
 } // namespace
 
-TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
+TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* languages,
+                     QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
-    , m_dialogs(dialogs) {
+    , m_dialogs(dialogs)
+    , m_languages(languages) {
     setObjectName(QStringLiteral("FormMain"));
     setAcceptDrops(true);
     setMinimumSize(MinimumWindowSize);
@@ -96,14 +98,6 @@ void TFormMain::CreateCentralArea() {
     setCentralWidget(central);
 }
 
-void TFormMain::ReadLanguageMarks() {
-    // Only the exact text "English" selects English; "english" or "Anglais"
-    // select French.
-    m_englishSelected = ReadSetting(m_context, SettingKeys::Langue) == QLatin1String("English");
-    MenuAnglais->setChecked(m_englishSelected);
-    MenuFrancais->setChecked(!m_englishSelected);
-}
-
 void TFormMain::ReadDirectories() {
     m_context.DefaultDirectory = ReadSetting(m_context, SettingKeys::DirectoryDefault);
     m_context.LatestDirectory = ReadSetting(m_context, SettingKeys::DirectoryLatest);
@@ -162,6 +156,8 @@ void TFormMain::MenuExitClick() {
 
 void TFormMain::paintEvent(QPaintEvent*) {
     // A faint blue at the top fading to white at the bottom, in even bands.
+    if (!m_backgroundFill)
+        return; // the window's plain background, filled by Qt
     QPainter painter(this);
     const int height = this->height();
     for (int step = 0; step < BackgroundSteps; ++step) {

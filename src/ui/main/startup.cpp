@@ -1,15 +1,16 @@
 #include "ui/main/startup.h"
 
 #include "link/rs232.h"
+#include "settings/language.h"
 #include "ui/dialogs/about.h"
+#include "ui/dialogs/dialogservice.h"
+#include "ui/dialogs/directory.h"
+#include "ui/dialogs/print.h"
 #include "ui/instrument/clock.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
-#include "ui/dialogs/dialogservice.h"
-#include "ui/dialogs/directory.h"
-#include "ui/main/main.h"
 #include "ui/instrument/memoire.h"
-#include "ui/dialogs/print.h"
+#include "ui/main/main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,8 +45,10 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs) {
 }
 
 ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
-                               std::unique_ptr<SerialPort> port) {
-    FormMain = std::make_unique<TFormMain>(context, dialogs);
+                               std::unique_ptr<SerialPort> port, const QString& programFile) {
+    Languages = std::make_unique<LanguageModules>(
+        programFile.isEmpty() ? QCoreApplication::applicationFilePath() : programFile);
+    FormMain = std::make_unique<TFormMain>(context, dialogs, Languages.get());
     FormAbout = std::make_unique<TFormAbout>();
     FormClock = std::make_unique<TFormClock>(context, dialogs);
     FormDirectory = std::make_unique<TFormDirectory>(context, dialogs);
@@ -82,4 +85,5 @@ ProgramWindows::~ProgramWindows() {
     FormAbout.reset();
     FormMain.reset();
     FormRS232.reset();
+    Languages.reset();
 }
