@@ -9,7 +9,9 @@
 #include <QMutex>
 #include <QTranslator>
 
-#if __has_include(<libintl.h>)
+// glibc carries gettext in the C library itself; elsewhere (Windows) the
+// lookups are left out, which is what they amount to without a catalogue.
+#if defined(__GLIBC__)
 #include <libintl.h>
 #define OVRA_HAS_GETTEXT 1
 #endif

@@ -166,10 +166,10 @@ void TestOvraCli::exitCodes_data() {
         << QStringList{"export", rolle3} << 2 << QStringList{"usage"};
     QTest::newRow("export, -o without name")
         << QStringList{"export", rolle3, "--csv", "-o"} << 2 << QStringList{"usage"};
-    QTest::newRow("info, rejected") << QStringList{"info", rejected, "--json"} << 3
-                                    << QStringList{"Incorrect file format"};
-    QTest::newRow("export, rejected") << QStringList{"export", rejected, "--csv"} << 3
-                                      << QStringList{"Incorrect file format"};
+    QTest::newRow("info, rejected")
+        << QStringList{"info", rejected, "--json"} << 3 << QStringList{"Incorrect file format"};
+    QTest::newRow("export, rejected")
+        << QStringList{"export", rejected, "--csv"} << 3 << QStringList{"Incorrect file format"};
     QTest::newRow("info, conversion error")
         << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "line 73"};
     QTest::newRow("export, conversion error") << QStringList{"export", conversion, "--csv"} << 4
@@ -241,13 +241,13 @@ void TestOvraCli::oneLanguage_data() {
         << "" << QStringList{"info", missing} << "Cannot open file" << false;
     QTest::newRow("English, missing file")
         << "English" << QStringList{"info", missing} << "Cannot open file" << false;
-    QTest::newRow("Francais, missing file") << "Francais" << QStringList{"info", missing}
-                                            << "Impossible d'ouvrir le fichier" << true;
+    QTest::newRow("Francais, missing file")
+        << "Francais" << QStringList{"info", missing} << "Impossible d'ouvrir le fichier" << true;
     QTest::newRow("English, usage") << "English" << QStringList{"info"} << "usage: ovra" << false;
-    QTest::newRow("Francais, usage") << "Francais" << QStringList{"info"} << "utilisation : ovra"
-                                     << true;
-    QTest::newRow("Anglais, usage") << "Anglais" << QStringList{"info"} << "utilisation : ovra"
-                                    << true;
+    QTest::newRow("Francais, usage")
+        << "Francais" << QStringList{"info"} << "utilisation : ovra" << true;
+    QTest::newRow("Anglais, usage")
+        << "Anglais" << QStringList{"info"} << "utilisation : ovra" << true;
 }
 
 // Every line of a run is in the language of the "Langue" setting, the
@@ -267,8 +267,8 @@ void TestOvraCli::oneLanguage() {
     QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
     // Words only one of the two languages uses.
     const QStringList english{"usage", "No such", "Cannot", "summary", "FILE", "spectra of"};
-    const QStringList francais{"utilisation", "Aucun", "Impossible", "résumé", "FICHIER",
-                               "spectres d"};
+    const QStringList francais{"utilisation", "Aucun",   "Impossible",
+                               "résumé",      "FICHIER", "spectres d"};
     const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(lines.size() >= 1);
     for (const QString& line : lines) {

@@ -211,6 +211,13 @@ void TestLanguage::everyWindowInEnglish() {
     }
     QVERIFY(walked > 50);
     QCOMPARE(windows.FormMain->windowTitle(), QStringLiteral(" OvraView  - Version 2.0"));
+
+    // The texts the main window hands to its file dialogs.
+    dialogs.QueuePath(QString());
+    windows.FormMain->MenuOpenClick();
+    QCOMPARE(dialogs.Dialogs().size(), 1);
+    QCOMPARE(dialogs.Dialogs().first().request.caption, QStringLiteral("Open"));
+    QCOMPARE(dialogs.Dialogs().first().request.filter, QStringLiteral("Measurement file (*.ovra)"));
 }
 
 // Windows that exist when a module is loaded are read again from it.
@@ -228,6 +235,9 @@ void TestLanguage::switchRereadsWindows() {
     QCOMPARE(Child<QAbstractButton>(*windows.FormPrint, "CancelButton")->text(),
              QStringLiteral("Cancel"));
     QCOMPARE(Child<QAction>(main, "MenuPrint")->text(), QStringLiteral("&Print"));
+    dialogs.QueuePath(QString());
+    main.MenuOpenClick();
+    QCOMPARE(dialogs.Dialogs().last().request.caption, QStringLiteral("Open"));
     QVERIFY(Child<QAction>(main, "MenuAnglais")->isChecked());
     QVERIFY(!Child<QAction>(main, "MenuFrancais")->isChecked());
     // No French module: nothing changes, the marks stay.

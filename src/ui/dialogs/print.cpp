@@ -19,8 +19,8 @@ TFormPrint::TFormPrint(Context& context, DialogService& dialogs, QWidget* parent
     setWindowTitle(tr("Impression"));
     setAttribute(Qt::WA_QuitOnClose, false);
     // Only the close icon: no help button, no resizing.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* label = new QLabel(tr("Entrer un titre ou un commentaire"), this);
     label->setObjectName(QStringLiteral("LabelPrintTitle"));

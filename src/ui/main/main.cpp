@@ -49,13 +49,9 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* 
     LMDHiTimerAutoDetection->setInterval(AutoDetectionInterval);
     connect(LMDHiTimerAutoDetection, &QTimer::timeout, this, &TFormMain::AccessButtons);
 
-    const QString filter = tr("Fichier de mesures (*.ovra)");
-    OpenDataDialog.caption = tr("Ouvrir");
-    OpenDataDialog.filter = filter;
+    SetDataDialogsTexts();
     OpenDataDialog.defaultSuffix = QStringLiteral("ovra");
     OpenDataDialog.confirmOverwrite = false;
-    SaveDataDialog.caption = tr("Enregistrer Sous");
-    SaveDataDialog.filter = filter;
     SaveDataDialog.defaultSuffix = QStringLiteral("ovra");
     SaveDataDialog.proposedName = QStringLiteral("mesures.ovra");
     SaveDataDialog.confirmOverwrite = true;
@@ -105,6 +101,14 @@ void TFormMain::ReadDirectories() {
     m_context.InitialDirectory =
         m_context.DirectoryMode == 1 ? m_context.DefaultDirectory : m_context.LatestDirectory;
     SetDataDialogsDirectory(m_context.InitialDirectory);
+}
+
+void TFormMain::SetDataDialogsTexts() {
+    const QString filter = tr("Fichier de mesures (*.ovra)");
+    OpenDataDialog.caption = tr("Ouvrir");
+    OpenDataDialog.filter = filter;
+    SaveDataDialog.caption = tr("Enregistrer Sous");
+    SaveDataDialog.filter = filter;
 }
 
 void TFormMain::SetDataDialogsDirectory(const QString& directory) {

@@ -128,6 +128,8 @@ private:
     void SetLanguageMarks(bool english);
     void ReadDirectories();
     void UpdateTitle();
+    // The captions and filter of the measurement file dialogs, in the language in use.
+    void SetDataDialogsTexts();
     void SetSessionMenus(bool open);
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);

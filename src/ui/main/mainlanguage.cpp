@@ -32,6 +32,7 @@ bool TFormMain::SwitchLanguage(QAction* item) {
     // created later are made in it.
     for (QWidget* window : QApplication::topLevelWidgets())
         RetranslateWindow(*window, *m_languages);
+    SetDataDialogsTexts();
     UpdateTitle();
     SetLanguageMarks(item == MenuAnglais);
     return true;
