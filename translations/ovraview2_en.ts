@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
     <name>AcquisitionView</name>
@@ -55,11 +56,11 @@
         <translation> Scale </translation>
     </message>
     <message>
-        <source>Agrandir l'échelle des comptages</source>
+        <source>Agrandir l&apos;échelle des comptages</source>
         <translation>Enlarge the count scale</translation>
     </message>
     <message>
-        <source>Réduire l'échelle des comptages</source>
+        <source>Réduire l&apos;échelle des comptages</source>
         <translation>Reduce the count scale</translation>
     </message>
     <message>
@@ -151,7 +152,7 @@ Do you want to replace it?</translation>
     <message>
         <source>Accès refusé au port %1 : il appartient au groupe « %2 ».
 Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), puis fermez la session et reconnectez-vous pour que cela prenne effet.</source>
-        <translation>Access to port %1 denied: it belongs to the group "%2".
+        <translation>Access to port %1 denied: it belongs to the group &quot;%2&quot;.
 Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in again for this to take effect.</translation>
     </message>
     <message>
@@ -159,7 +160,7 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Access to port %1 denied: another program may be using it.</translation>
     </message>
     <message>
-        <source>Le port %1 n'existe pas.</source>
+        <source>Le port %1 n&apos;existe pas.</source>
         <translation>Port %1 does not exist.</translation>
     </message>
     <message>
@@ -193,7 +194,7 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
 <context>
     <name>Startup</name>
     <message>
-        <source>Ce logiciel requiert une résolution d'écran minimum de 1024x600</source>
+        <source>Ce logiciel requiert une résolution d&apos;écran minimum de 1024x600</source>
         <translation>This program requires a screen resolution of at least 1024x600</translation>
     </message>
 </context>
@@ -204,8 +205,8 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>About...</translation>
     </message>
     <message>
-        <source>Le compagnon de bureau du moniteur OVRA des descendants du radon : il lit les acquisitions de l'instrument par la liaison série, montre leurs spectres alpha mesure après mesure, les garde dans des fichiers de mesures (*.ovra), configure et initialise l'instrument, et imprime un rapport.</source>
-        <translation>The desktop companion of the OVRA radon decay product monitor: it reads the instrument's acquisitions over the serial line, shows their alpha spectra measurement by measurement, keeps them in measurement files (*.ovra), configures and initialises the instrument, and prints a report.</translation>
+        <source>Le compagnon de bureau du moniteur OVRA des descendants du radon : il lit les acquisitions de l&apos;instrument par la liaison série, montre leurs spectres alpha mesure après mesure, les garde dans des fichiers de mesures (*.ovra), configure et initialise l&apos;instrument, et imprime un rapport.</source>
+        <translation>The desktop companion of the OVRA radon decay product monitor: it reads the instrument&apos;s acquisitions over the serial line, shows their alpha spectra measurement by measurement, keeps them in measurement files (*.ovra), configures and initialises the instrument, and prints a report.</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -371,22 +372,22 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Incorrect file format</translation>
     </message>
     <message>
-        <source>Le fichier %1 n'a pas pu être copié vers %2.
+        <source>Le fichier %1 n&apos;a pas pu être copié vers %2.
 %3</source>
         <translation>The file %1 could not be copied to %2.
 %3</translation>
     </message>
     <message>
-        <source>Les données en cours n'ont pas été sauvées !
-<byte value="xd" />Voulez-vous les sauver ?</source>
+        <source>Les données en cours n&apos;ont pas été sauvées !
+<byte value="xd"/>Voulez-vous les sauver ?</source>
         <translation>The current data have not been saved!
-<byte value="xd" />Do you want to save them?</translation>
+<byte value="xd"/>Do you want to save them?</translation>
     </message>
     <message>
-        <source>Les données n'ont pas été sauvées !
-<byte value="xd" />Voulez-vous sauver avant de quitter ?</source>
+        <source>Les données n&apos;ont pas été sauvées !
+<byte value="xd"/>Voulez-vous sauver avant de quitter ?</source>
         <translation>The data have not been saved!
-<byte value="xd" />Do you want to save before quitting?</translation>
+<byte value="xd"/>Do you want to save before quitting?</translation>
     </message>
 </context>
 <context>
@@ -404,7 +405,7 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Total number of measurements</translation>
     </message>
     <message>
-        <source>Nombre d'acquisitions</source>
+        <source>Nombre d&apos;acquisitions</source>
         <translation>Number of acquisitions</translation>
     </message>
     <message>
@@ -432,12 +433,12 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Close</translation>
     </message>
     <message>
-        <source>La lecture a réussi, mais sa copie n'a pas pu être enregistrée.
+        <source>La lecture a réussi, mais sa copie n&apos;a pas pu être enregistrée.
 %1
 Enregistrez les données avec « Enregistrer Sous ».</source>
         <translation>The reading succeeded, but its copy could not be saved.
 %1
-Save the data with "Save As".</translation>
+Save the data with &quot;Save As&quot;.</translation>
     </message>
 </context>
 <context>
@@ -462,7 +463,7 @@ Save the data with "Save As".</translation>
 <context>
     <name>TFormRS232</name>
     <message>
-        <source>le port %1 n'est pas ouvert</source>
+        <source>le port %1 n&apos;est pas ouvert</source>
         <translation>port %1 is not open</translation>
     </message>
     <message>
@@ -474,52 +475,52 @@ Save the data with "Save As".</translation>
         <translation>cannot write to port %1</translation>
     </message>
     <message>
-        <source>le port %1 n'envoie plus rien</source>
+        <source>le port %1 n&apos;envoie plus rien</source>
         <translation>port %1 no longer sends anything</translation>
     </message>
     <message>
-        <source>aucune acquisition n'est listée au rang %1</source>
+        <source>aucune acquisition n&apos;est listée au rang %1</source>
         <translation>no acquisition is listed at row %1</translation>
     </message>
     <message>
-        <source>l'instrument ne répond pas sur le port %1</source>
+        <source>l&apos;instrument ne répond pas sur le port %1</source>
         <translation>the instrument does not answer on port %1</translation>
     </message>
     <message>
         <source>réponse inattendue « %1 » au lieu de « ID »</source>
-        <translation>unexpected reply "%1" instead of "ID"</translation>
+        <translation>unexpected reply &quot;%1&quot; instead of &quot;ID&quot;</translation>
     </message>
     <message>
-        <source>l'appareil s'identifie comme « %1 » et non comme « %2 »</source>
-        <translation>the device identifies itself as "%1", not as "%2"</translation>
+        <source>l&apos;appareil s&apos;identifie comme « %1 » et non comme « %2 »</source>
+        <translation>the device identifies itself as &quot;%1&quot;, not as &quot;%2&quot;</translation>
     </message>
     <message>
         <source>le paramètre %1 dépasse %2 caractères</source>
         <translation>parameter %1 is longer than %2 characters</translation>
     </message>
     <message>
-        <source>avancement de l'effacement illisible « %1 »</source>
-        <translation>unreadable erase progress "%1"</translation>
+        <source>avancement de l&apos;effacement illisible « %1 »</source>
+        <translation>unreadable erase progress &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>horloge de l'instrument illisible « %1 »</source>
-        <translation>unreadable instrument clock "%1"</translation>
+        <source>horloge de l&apos;instrument illisible « %1 »</source>
+        <translation>unreadable instrument clock &quot;%1&quot;</translation>
     </message>
     <message>
         <source>date et heure invalides « %1 » (attendu jj/mm/aaaa hh:mm)</source>
-        <translation>invalid date and time "%1" (expected dd/mm/yyyy hh:mm)</translation>
+        <translation>invalid date and time &quot;%1&quot; (expected dd/mm/yyyy hh:mm)</translation>
     </message>
     <message>
         <source>ligne de compteur sans fin « %1 »</source>
-        <translation>counter line without an end "%1"</translation>
+        <translation>counter line without an end &quot;%1&quot;</translation>
     </message>
     <message>
         <source>nombre de mesures illisible « %1 »</source>
-        <translation>unreadable number of measurements "%1"</translation>
+        <translation>unreadable number of measurements &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>nombre d'acquisitions illisible « %1 »</source>
-        <translation>unreadable number of acquisitions "%1"</translation>
+        <source>nombre d&apos;acquisitions illisible « %1 »</source>
+        <translation>unreadable number of acquisitions &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Temps restant estimé : </source>
@@ -537,7 +538,7 @@ Save the data with "Save As".</translation>
         <translation>Error reading file %1: %2</translation>
     </message>
     <message>
-        <source>le fichier s'arrête là où une valeur est attendue</source>
+        <source>le fichier s&apos;arrête là où une valeur est attendue</source>
         <translation>the file ends where a value is expected</translation>
     </message>
     <message>
@@ -549,16 +550,16 @@ Save the data with "Save As".</translation>
         <translation>value of channel %1 empty</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un nombre entier</source>
-        <translation>"%1" is not a whole number</translation>
+        <source>« %1 » n&apos;est pas un nombre entier</source>
+        <translation>&quot;%1&quot; is not a whole number</translation>
     </message>
     <message>
         <source>nombre de mesures négatif (%1)</source>
         <translation>negative number of measurements (%1)</translation>
     </message>
     <message>
-        <source>%1 mesures dépassent la capacité de l'instrument</source>
-        <translation>%1 measurements exceed the instrument's capacity</translation>
+        <source>%1 mesures dépassent la capacité de l&apos;instrument</source>
+        <translation>%1 measurements exceed the instrument&apos;s capacity</translation>
     </message>
     <message>
         <source>le fichier ne peut pas contenir %1 mesures</source>
@@ -569,23 +570,23 @@ Save the data with "Save As".</translation>
         <translation>the spectrum of measurement %1 is missing</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un nombre décimal</source>
-        <translation>"%1" is not a decimal number</translation>
+        <source>« %1 » n&apos;est pas un nombre décimal</source>
+        <translation>&quot;%1&quot; is not a decimal number</translation>
     </message>
     <message>
-        <source>%1 n'est pas un fichier</source>
+        <source>%1 n&apos;est pas un fichier</source>
         <translation>%1 is not a file</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir le fichier %1 : %2</source>
+        <source>Impossible d&apos;ouvrir le fichier %1 : %2</source>
         <translation>Cannot open file %1: %2</translation>
     </message>
     <message>
-        <source>Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres</source>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 mesures annoncées, %3 spectres</source>
         <translation>Cannot write file %1: %2 measurements announced, %3 spectra</translation>
     </message>
     <message>
-        <source>Impossible d'écrire le fichier %1 : %2</source>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
         <translation>Cannot write file %1: %2</translation>
     </message>
 </context>
@@ -636,7 +637,7 @@ Save the data with "Save As".</translation>
         <translation>  measurement %1: total count %2</translation>
     </message>
     <message>
-        <source>Impossible d'écrire le fichier %1 : %2</source>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
         <translation>Cannot write file %1: %2</translation>
     </message>
     <message>
@@ -644,7 +645,7 @@ Save the data with "Save As".</translation>
         <translation>FILE [--json]</translation>
     </message>
     <message>
-        <source>résumé d'un fichier de mesures</source>
+        <source>résumé d&apos;un fichier de mesures</source>
         <translation>summary of a measurement file</translation>
     </message>
     <message>
@@ -652,7 +653,7 @@ Save the data with "Save As".</translation>
         <translation>FILE --csv [-o OUT]</translation>
     </message>
     <message>
-        <source>spectres d'un fichier de mesures en CSV</source>
+        <source>spectres d&apos;un fichier de mesures en CSV</source>
         <translation>spectra of a measurement file as CSV</translation>
     </message>
     <message>
@@ -660,7 +661,7 @@ Save the data with "Save As".</translation>
         <translation>Total number of measurements:</translation>
     </message>
     <message>
-        <source>Nombre d'acquisitions :</source>
+        <source>Nombre d&apos;acquisitions :</source>
         <translation>Number of acquisitions:</translation>
     </message>
     <message>
@@ -676,11 +677,11 @@ Save the data with "Save As".</translation>
         <translation>Reading cancelled</translation>
     </message>
     <message>
-        <source>Pas d'acquisition au rang %1 : l'instrument en liste %2.</source>
+        <source>Pas d&apos;acquisition au rang %1 : l&apos;instrument en liste %2.</source>
         <translation>No acquisition at row %1: the instrument lists %2.</translation>
     </message>
     <message>
-        <source>Impossible d'écrire dans %1</source>
+        <source>Impossible d&apos;écrire dans %1</source>
         <translation>Cannot write to %1</translation>
     </message>
     <message>
@@ -688,11 +689,11 @@ Save the data with "Save As".</translation>
         <translation>Cannot read file %1</translation>
     </message>
     <message>
-        <source>Date et heure invalides : %1 (attendu "jj/mm/aaaa hh:mm" ou now)</source>
-        <translation>Invalid date and time: %1 (expected "dd/mm/yyyy hh:mm" or now)</translation>
+        <source>Date et heure invalides : %1 (attendu &quot;jj/mm/aaaa hh:mm&quot; ou now)</source>
+        <translation>Invalid date and time: %1 (expected &quot;dd/mm/yyyy hh:mm&quot; or now)</translation>
     </message>
     <message>
-        <source>compteurs, paramètres et acquisitions gardés dans l'instrument</source>
+        <source>compteurs, paramètres et acquisitions gardés dans l&apos;instrument</source>
         <translation>counts, parameters and acquisitions stored in the instrument</translation>
     </message>
     <message>
@@ -700,7 +701,7 @@ Save the data with "Save As".</translation>
         <translation>ROW -o FILE</translation>
     </message>
     <message>
-        <source>lit l'acquisition listée au RANG dans FICHIER</source>
+        <source>lit l&apos;acquisition listée au RANG dans FICHIER</source>
         <translation>download the acquisition listed at ROW into FILE</translation>
     </message>
     <message>
@@ -708,16 +709,16 @@ Save the data with "Save As".</translation>
         <translation>read [-o FILE.par] | write FILE.par</translation>
     </message>
     <message>
-        <source>lit ou écrit les paramètres de l'instrument</source>
-        <translation>read or write the instrument's parameters</translation>
+        <source>lit ou écrit les paramètres de l&apos;instrument</source>
+        <translation>read or write the instrument&apos;s parameters</translation>
     </message>
     <message>
-        <source>read | set "jj/mm/aaaa hh:mm"|now</source>
-        <translation>read | set "dd/mm/yyyy hh:mm"|now</translation>
+        <source>read | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
+        <translation>read | set &quot;dd/mm/yyyy hh:mm&quot;|now</translation>
     </message>
     <message>
-        <source>lit ou règle l'horloge de l'instrument</source>
-        <translation>read or set the instrument's clock</translation>
+        <source>lit ou règle l&apos;horloge de l&apos;instrument</source>
+        <translation>read or set the instrument&apos;s clock</translation>
     </message>
     <message>
         <source>utilisation : ovra [--port PERIPHERIQUE] COMMANDE [ARGUMENTS]</source>
@@ -727,7 +728,7 @@ Save the data with "Save As".</translation>
 <context>
     <name>settings</name>
     <message>
-        <source>Impossible d'écrire dans %1</source>
+        <source>Impossible d&apos;écrire dans %1</source>
         <translation>Cannot write to %1</translation>
     </message>
 </context>
