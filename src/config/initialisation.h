@@ -86,5 +86,5 @@ void SaveParameters(::Session& session);
 bool ParametersMatchSaved(const ::Session& session);
 std::vector<ParameterDifference> DifferingParameters(const ParameterSet& sent,
                                                      const ParameterSet& readBack);
-// One line per difference: "8 NEXT_MAINT: envoyé « 06/2012 », relu « 6/2012 »".
+// One line per difference: 9 NEXT_MAINT : envoyé "06/2012", relu "6/2012".
 QString DifferenceLines(const std::vector<ParameterDifference>& differences);
