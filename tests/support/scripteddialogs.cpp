@@ -23,6 +23,14 @@ MessageAnswer ScriptedDialogs::ShowMessage(QWidget*, const QString& text, Messag
     return answer;
 }
 
+MessageAnswer ScriptedDialogs::ShowDetailedMessage(QWidget* parent, const QString& text,
+                                                   const QString& details, MessageIcon icon,
+                                                   MessageButtons buttons) {
+    const MessageAnswer answer = ShowMessage(parent, text, icon, buttons);
+    m_messages.last().details = details;
+    return answer;
+}
+
 QString ScriptedDialogs::NextPath(DialogKind kind, const FileDialogRequest& request) {
     QString path;
     if (!m_paths.isEmpty())

@@ -54,11 +54,19 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool sa
 
 MessageAnswer QtDialogService::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                            MessageButtons buttons) {
+    return ShowDetailedMessage(parent, text, QString(), icon, buttons);
+}
+
+MessageAnswer QtDialogService::ShowDetailedMessage(QWidget* parent, const QString& text,
+                                                   const QString& details, MessageIcon icon,
+                                                   MessageButtons buttons) {
     // The string table pairs LF with CR; a label would draw the CR.
     QString shown = text;
     shown.remove(QLatin1Char('\r'));
     QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), shown,
                     QMessageBox::NoButton, parent);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
