@@ -19,7 +19,7 @@ MessageAnswer ScriptedDialogs::ShowMessage(QWidget*, const QString& text, Messag
         ++m_unscripted;
         answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     }
-    m_messages << Message{text, icon, buttons, answer};
+    m_messages << Message{text, icon, buttons, answer, QString()};
     return answer;
 }
 
