@@ -74,8 +74,9 @@ QString InitialisationSucceededText(); // "Initialisation réussie"
 
 // Sends `toSend` (it becomes the session's Parameters and SavedParameters),
 // then runs the sequence above. On return the session's Parameters hold what
-// was read back (or `toSend` when the read-back did not happen); the port is
-// closed whatever the outcome.
+// was read back, as far as it got, or `toSend` when the read-back did not
+// start; the port is closed whatever the outcome. A caller that must keep
+// another set (a loaded session's) saves it before and puts it back after.
 InitialisationResult RunInitialisation(TFormRS232& link, Context& context,
                                        const ParameterSet& toSend,
                                        InitialisationObserver& observer);
