@@ -50,6 +50,32 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool sa
     return dialog.selectedFiles().constFirst();
 }
 
+// Qt labels the button that unfolds the details in English, and labels it
+// again on every click (after the slots connected here, since the box adds
+// the button anew when it shows): the French label follows Qt's, queued.
+void AddDetails(QMessageBox& box, const QString& details) {
+    box.setDetailedText(details);
+    // One entry a line, not wrapped into a narrow column.
+    box.setStyleSheet(QStringLiteral("QTextEdit { min-width: 30em; }"));
+    const QString show = Tr("Afficher les détails...");
+    const QString hide = Tr("Masquer les détails...");
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) != QMessageBox::ActionRole)
+            continue;
+        button->setText(show);
+        const QFontMetrics metrics = button->fontMetrics();
+        button->setMinimumWidth(
+            qMax(metrics.horizontalAdvance(show), metrics.horizontalAdvance(hide)) + 24);
+        QObject::connect(
+            button, &QAbstractButton::clicked, &box,
+            [button, show, hide, shown = false]() mutable {
+                shown = !shown;
+                button->setText(shown ? hide : show);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
 } // namespace
 
 MessageAnswer QtDialogService::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
@@ -66,7 +92,7 @@ MessageAnswer QtDialogService::ShowDetailedMessage(QWidget* parent, const QStrin
     QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), shown,
                     QMessageBox::NoButton, parent);
     if (!details.isEmpty())
-        box.setDetailedText(details);
+        AddDetails(box, details);
     QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;

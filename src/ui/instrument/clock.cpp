@@ -137,6 +137,8 @@ void TFormClock::showEvent(QShowEvent* event) {
         return;
     TimerClock->start();
     LMDProgressBar->setValue(0);
+    // Enter sets the clock, as the default button says.
+    ButtonModify->setFocus();
 }
 
 void TFormClock::hideEvent(QHideEvent* event) {
