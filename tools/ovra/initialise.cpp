@@ -162,9 +162,10 @@ int RunInitialise(const CommandLine& line) {
     return ExitCodeOf(RunInitialisation(link, context, toSend, observer));
 }
 
-const CommandRegistration
-    initialise("initialise", "[FILE.par] --yes [--clock now|keep|\"dd/mm/yyyy hh:nn\"]",
-               "set the clock, send the parameters, verify them, erase the measurements",
-               RunInitialise);
+const CommandRegistration initialise(
+    "initialise", "[FILE.par] --yes [--clock now|keep|DATE]",
+    "set the clock (DATE: \"dd/mm/yyyy hh:nn\"), send and verify the parameters, erase the "
+    "measurements",
+    RunInitialise);
 
 } // namespace
