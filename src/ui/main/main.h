@@ -38,6 +38,10 @@ struct SecondaryWindows {
     TFormConfig* FormConfig = nullptr;
 };
 
+// The smallest the whole window may be, frame and title bar included: it
+// fits the smallest supported screen.
+inline constexpr QSize MinimumFrameSize{1024, 600};
+
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -101,11 +105,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The stored size and the minimum are those of the whole window, frame
+    // included; the frame is known only once a window manager has framed the
+    // window, so they are applied again whenever its margins change.
+    void ApplyFrameMargins();
     void CreateMenus();
     void CreateCentralArea();
     void ReadLanguageMarks();
@@ -170,4 +180,6 @@ private:
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;
     bool m_englishSelected = true; // the language of this run, from "Langue"
+    QMargins m_frameMargins;       // those the client size was last set for
+    QSize m_restoredFrameSize;     // from the settings, until the frame is known
 };
