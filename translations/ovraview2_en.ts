@@ -71,6 +71,10 @@
         <source>Afficher moins de canaux</source>
         <translation>Show fewer channels</translation>
     </message>
+    <message>
+        <source>Mesure %1 / %2</source>
+        <translation>Measurement %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogService</name>
@@ -79,6 +83,17 @@
 Voulez-vous le remplacer ?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>Encodings</name>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une date correcte</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
     </message>
 </context>
 <context>
@@ -146,6 +161,14 @@ Do you want to replace it?</translation>
         <source>Choisir</source>
         <translation>Choose</translation>
     </message>
+    <message>
+        <source>Afficher les détails...</source>
+        <translation>Show Details...</translation>
+    </message>
+    <message>
+        <source>Masquer les détails...</source>
+        <translation>Hide Details...</translation>
+    </message>
 </context>
 <context>
     <name>QtSerialPortBackend</name>
@@ -190,6 +213,10 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <source>Comptage = f(canal)</source>
         <translation>Count = f(channel)</translation>
     </message>
+    <message>
+        <source>Spectres indisponibles</source>
+        <translation>Spectra unavailable</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -218,6 +245,38 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Horloge</source>
         <translation>Clock</translation>
+    </message>
+    <message>
+        <source> Horloge PC </source>
+        <translation> PC clock </translation>
+    </message>
+    <message>
+        <source>Utiliser l&apos;horloge du PC</source>
+        <translation>Use the PC&apos;s clock</translation>
+    </message>
+    <message>
+        <source> Horloge Sonde </source>
+        <translation> Instrument clock </translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Conserver</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une date correcte</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
     </message>
 </context>
 <context>
@@ -252,6 +311,348 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Configuration</source>
         <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Envoi des paramètres...</source>
+        <translation>Sending the parameters...</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Vérification des paramètres...</source>
+        <translation>Checking the parameters...</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
+    </message>
+    <message>
+        <source>Effacement des mesures...</source>
+        <translation>Erasing the measurements...</translation>
+    </message>
+    <message>
+        <source>L&apos;initialisation a échoué.
+<byte value="xd"/>Veuillez recommencer.</source>
+        <translation>The initialisation failed.
+<byte value="xd"/>Please try again.</translation>
+    </message>
+    <message>
+        <source>Initialisation réussie</source>
+        <translation>Initialisation succeeded</translation>
+    </message>
+    <message>
+        <source>%1 %2 : envoyé %3, relu %4</source>
+        <translation>%1 %2: sent %3, read back %4</translation>
+    </message>
+    <message>
+        <source>Spectro Parameter File (*.par)</source>
+        <translation>Spectro Parameter File (*.par)</translation>
+    </message>
+    <message>
+        <source>Numéro d&apos;instrument</source>
+        <translation>Instrument number</translation>
+    </message>
+    <message>
+        <source>Type d&apos;instrument</source>
+        <translation>Instrument type</translation>
+    </message>
+    <message>
+        <source>Valeur décimale </source>
+        <translation>Decimal value </translation>
+    </message>
+    <message>
+        <source>le  </source>
+        <translation>on  </translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>at</translation>
+    </message>
+    <message>
+        <source>Dernière maintenance</source>
+        <translation>Last maintenance</translation>
+    </message>
+    <message>
+        <source>Intervalle (années)</source>
+        <translation>Interval (years)</translation>
+    </message>
+    <message>
+        <source>Prochaine Maintenance</source>
+        <translation>Next maintenance</translation>
+    </message>
+    <message>
+        <source>Affichage à l&apos;écran en </source>
+        <translation>Screen language </translation>
+    </message>
+    <message>
+        <source>Coefficient de rendement</source>
+        <translation>Efficiency coefficient</translation>
+    </message>
+    <message>
+        <source>Volume minimum (l)</source>
+        <translation>Minimum volume (l)</translation>
+    </message>
+    <message>
+        <source>Eclairage max de l&apos;écran (%)</source>
+        <translation>Maximum screen brightness (%)</translation>
+    </message>
+    <message>
+        <source>Tension minimum (V)</source>
+        <translation>Minimum voltage (V)</translation>
+    </message>
+    <message>
+        <source>Tension basse (V)</source>
+        <translation>Low voltage (V)</translation>
+    </message>
+    <message>
+        <source>Coefficient batterie</source>
+        <translation>Battery coefficient</translation>
+    </message>
+    <message>
+        <source>Arrêt sur batterie basse (s)</source>
+        <translation>Shutdown on low battery (s)</translation>
+    </message>
+    <message>
+        <source>Mise en veille (s)</source>
+        <translation>Standby (s)</translation>
+    </message>
+    <message>
+        <source>Affichage des résultats (s)</source>
+        <translation>Results display (s)</translation>
+    </message>
+    <message>
+        <source>Déconnexion automatique (s)</source>
+        <translation>Automatic disconnection (s)</translation>
+    </message>
+    <message>
+        <source>Seuil d&apos;énergie</source>
+        <translation>Energy threshold</translation>
+    </message>
+    <message>
+        <source>Premier comptage Alpha</source>
+        <translation>First alpha count</translation>
+    </message>
+    <message>
+        <source>Second comptage Alpha</source>
+        <translation>Second alpha count</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;évaluation</source>
+        <translation>Evaluation coefficient</translation>
+    </message>
+    <message>
+        <source>Coefficient a3</source>
+        <translation>Coefficient a3</translation>
+    </message>
+    <message>
+        <source>Coefficient a2</source>
+        <translation>Coefficient a2</translation>
+    </message>
+    <message>
+        <source>Coefficient a1</source>
+        <translation>Coefficient a1</translation>
+    </message>
+    <message>
+        <source>Coefficient a0</source>
+        <translation>Coefficient a0</translation>
+    </message>
+    <message>
+        <source>Canal Minimum</source>
+        <translation>Minimum channel</translation>
+    </message>
+    <message>
+        <source>Canal Maximum</source>
+        <translation>Maximum channel</translation>
+    </message>
+    <message>
+        <source>Temps mort (ms)</source>
+        <translation>Dead time (ms)</translation>
+    </message>
+    <message>
+        <source>Commande moteur (0-999)</source>
+        <translation>Motor command (0-999)</translation>
+    </message>
+    <message>
+        <source>Coefficient b1</source>
+        <translation>Coefficient b1</translation>
+    </message>
+    <message>
+        <source>Coefficient b0</source>
+        <translation>Coefficient b0</translation>
+    </message>
+    <message>
+        <source>Pression normale (mbar)</source>
+        <translation>Standard pressure (mbar)</translation>
+    </message>
+    <message>
+        <source>Température normale (°C)</source>
+        <translation>Standard temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Période de mesure (s)</source>
+        <translation>Measurement period (s)</translation>
+    </message>
+    <message>
+        <source>Version logicielle</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>     Général     </source>
+        <translation>     General     </translation>
+    </message>
+    <message>
+        <source> EAPV </source>
+        <translation> EAPV </translation>
+    </message>
+    <message>
+        <source> Prélèvement </source>
+        <translation> Sampling </translation>
+    </message>
+    <message>
+        <source> Batterie </source>
+        <translation> Battery </translation>
+    </message>
+    <message>
+        <source> Configuration </source>
+        <translation> Configuration </translation>
+    </message>
+    <message>
+        <source> Identification </source>
+        <translation> Identification </translation>
+    </message>
+    <message>
+        <source> Maintenance </source>
+        <translation> Maintenance </translation>
+    </message>
+    <message>
+        <source> Historique </source>
+        <translation> History </translation>
+    </message>
+    <message>
+        <source> Accessibilité  </source>
+        <translation> Accessibility  </translation>
+    </message>
+    <message>
+        <source> Commentaires </source>
+        <translation> Comments </translation>
+    </message>
+    <message>
+        <source> Paramètres géométriques </source>
+        <translation> Geometric parameters </translation>
+    </message>
+    <message>
+        <source> Méthode de Rolle </source>
+        <translation> Rolle method </translation>
+    </message>
+    <message>
+        <source> Spectrométrie </source>
+        <translation> Spectrometry </translation>
+    </message>
+    <message>
+        <source> Pression différentielle </source>
+        <translation> Differential pressure </translation>
+    </message>
+    <message>
+        <source> Température </source>
+        <translation> Temperature </translation>
+    </message>
+    <message>
+        <source> Pression atmosphérique </source>
+        <translation> Atmospheric pressure </translation>
+    </message>
+    <message>
+        <source> Calcul du débit </source>
+        <translation> Flow calculation </translation>
+    </message>
+    <message>
+        <source> Conditions standards </source>
+        <translation> Standard conditions </translation>
+    </message>
+    <message>
+        <source> Mesure du volume </source>
+        <translation> Volume measurement </translation>
+    </message>
+    <message>
+        <source> Calculs </source>
+        <translation> Calculations </translation>
+    </message>
+    <message>
+        <source> Surveillance </source>
+        <translation> Monitoring </translation>
+    </message>
+    <message>
+        <source> Economie </source>
+        <translation> Power saving </translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Initialisation</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Lecture des paramètres...</source>
+        <translation>Reading the parameters...</translation>
+    </message>
+    <message>
+        <source>Lecture des paramètres terminée</source>
+        <translation>Parameters read</translation>
+    </message>
+    <message>
+        <source>Effacement des paramètres...</source>
+        <translation>Clearing the parameters...</translation>
+    </message>
+    <message>
+        <source>Ecriture des paramètres terminée</source>
+        <translation>Parameters written</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Charger</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être lu.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>jj/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation>hh:mm</translation>
+    </message>
+    <message>
+        <source>mm/aaaa</source>
+        <translation>mm/yyyy</translation>
+    </message>
+    <message>
+        <source>Lecture</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Ecriture</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Initialiser</source>
+        <translation>Initialise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -681,10 +1082,6 @@ Save the data with &quot;Save As&quot;.</translation>
         <translation>No acquisition at row %1: the instrument lists %2.</translation>
     </message>
     <message>
-        <source>Impossible d&apos;écrire dans %1</source>
-        <translation>Cannot write to %1</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1</source>
         <translation>Cannot read file %1</translation>
     </message>
@@ -723,6 +1120,38 @@ Save the data with &quot;Save As&quot;.</translation>
     <message>
         <source>utilisation : ovra [--port PERIPHERIQUE] COMMANDE [ARGUMENTS]</source>
         <translation>usage: ovra [--port DEVICE] COMMAND [ARGS]</translation>
+    </message>
+    <message>
+        <source>Clés absentes du fichier, envoyées comme &quot;0&quot; : %1</source>
+        <translation>Keys missing from the file, sent as &quot;0&quot;: %1</translation>
+    </message>
+    <message>
+        <source>Date et heure invalides : %1 (attendu &quot;jj/mm/aaaa hh:mm&quot;, now ou keep)</source>
+        <translation>Invalid date and time: %1 (expected &quot;dd/mm/yyyy hh:mm&quot;, now or keep)</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne contient aucun paramètre (section &quot;%2&quot;)</source>
+        <translation>The file %1 holds no parameter (section &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>initialise efface les mesures de l&apos;instrument : rien n&apos;a été envoyé. Ajoutez --yes pour confirmer.</source>
+        <translation>initialise erases the instrument&apos;s measurements: nothing has been sent. Add --yes to confirm.</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
+    </message>
+    <message>
+        <source>[FICHIER.par] --yes [--clock now|keep|DATE]</source>
+        <translation>[FILE.par] --yes [--clock now|keep|DATE]</translation>
+    </message>
+    <message>
+        <source>règle l&apos;horloge (DATE : &quot;jj/mm/aaaa hh:mm&quot;), envoie et vérifie les paramètres, efface les mesures</source>
+        <translation>set the clock (DATE: &quot;dd/mm/yyyy hh:mm&quot;), send and verify the parameters, erase the measurements</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@ public:
         MessageIcon icon;
         MessageButtons buttons;
         MessageAnswer answer;
+        QString details; // of a detailed message
     };
     enum class DialogKind { Open, Save, Folder, Print };
     struct Dialog {
@@ -47,6 +48,8 @@ public:
 
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
+    MessageAnswer ShowDetailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                      MessageIcon icon, MessageButtons buttons) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,

@@ -80,5 +80,8 @@ void TFormMain::CreateMenus() {
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
     connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);
     connect(MenuCommunications, &QAction::triggered, this, &TFormMain::MenuCommunicationsClick);
+    connect(MenuInitialization, &QAction::triggered, this, &TFormMain::MenuInitializationClick);
+    connect(MenuConfiguration, &QAction::triggered, this, &TFormMain::MenuConfigurationClick);
+    connect(MenuParametres, &QAction::triggered, this, &TFormMain::MenuParametresClick);
     connect(m_languageGroup, &QActionGroup::triggered, this, &TFormMain::MenuLangueClick);
 }
