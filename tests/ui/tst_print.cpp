@@ -60,8 +60,8 @@ void TestPrint::rounding() {
     QFETCH(qint64, denominator);
     QFETCH(int, even);
     QFETCH(int, away);
-    QCOMPARE(RoundHalfEven(numerator, denominator), even);
-    QCOMPARE(RoundHalfAway(numerator, denominator), away);
+    QCOMPARE(RoundQuotientHalfEven(numerator, denominator), even);
+    QCOMPARE(RoundQuotientHalfAway(numerator, denominator), away);
 }
 
 void TestPrint::fitting_data() {

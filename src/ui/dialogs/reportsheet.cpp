@@ -26,7 +26,7 @@ Quotient Divide(qint64 numerator, qint64 denominator) {
 
 } // namespace
 
-int RoundHalfAway(qint64 numerator, qint64 denominator) {
+int RoundQuotientHalfAway(qint64 numerator, qint64 denominator) {
     if (denominator == 0)
         return 0;
     const bool negative = (numerator < 0) != (denominator < 0);
@@ -35,7 +35,7 @@ int RoundHalfAway(qint64 numerator, qint64 denominator) {
     return int(negative ? -magnitude : magnitude);
 }
 
-int RoundHalfEven(qint64 numerator, qint64 denominator) {
+int RoundQuotientHalfEven(qint64 numerator, qint64 denominator) {
     if (denominator == 0)
         return 0;
     const Quotient q = Divide(numerator, denominator);
@@ -53,21 +53,23 @@ QRect FitReportPicture(const QSize& picture, const QSize& page, int percent) {
     qint64 w, h;
     if (iw * H > W * ih) { // wider in proportion than the page
         w = W;
-        h = RoundHalfAway(ih * W, iw);
+        h = RoundQuotientHalfAway(ih * W, iw);
     } else {
-        w = RoundHalfAway(iw * H, ih);
+        w = RoundQuotientHalfAway(iw * H, ih);
         h = H;
     }
-    const int reducedWidth = RoundHalfEven(percent * w, 100);
-    const int reducedHeight = RoundHalfEven(percent * h, 100);
-    return QRect(RoundHalfEven(W - reducedWidth, 2), RoundHalfEven(H - reducedHeight, 2),
-                 reducedWidth, reducedHeight);
+    const int reducedWidth = RoundQuotientHalfEven(percent * w, 100);
+    const int reducedHeight = RoundQuotientHalfEven(percent * h, 100);
+    return QRect(RoundQuotientHalfEven(W - reducedWidth, 2),
+                 RoundQuotientHalfEven(H - reducedHeight, 2), reducedWidth, reducedHeight);
 }
 
 QPoint ReportTitlePosition(const QSize& page, int titleWidth) {
-    return {RoundHalfEven(page.width() - titleWidth, 2), RoundHalfEven(page.height(), 50)};
+    return {RoundQuotientHalfEven(page.width() - titleWidth, 2),
+            RoundQuotientHalfEven(page.height(), 50)};
 }
 
 QPoint ReportFooterPosition(const QSize& page) {
-    return {RoundHalfEven(page.width(), 50), page.height() - 3 * RoundHalfEven(page.height(), 50)};
+    return {RoundQuotientHalfEven(page.width(), 50),
+            page.height() - 3 * RoundQuotientHalfEven(page.height(), 50)};
 }

@@ -10,8 +10,8 @@
 
 // Rounding of a quotient of integers: the picture's proportional fitting
 // rounds halves away from zero, every other placement to the even neighbour.
-int RoundHalfAway(qint64 numerator, qint64 denominator);
-int RoundHalfEven(qint64 numerator, qint64 denominator);
+int RoundQuotientHalfAway(qint64 numerator, qint64 denominator);
+int RoundQuotientHalfEven(qint64 numerator, qint64 denominator);
 
 // The picture fitted into the page keeping its proportions, reduced to
 // `percent` of that size and centred.
