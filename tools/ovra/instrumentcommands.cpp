@@ -131,7 +131,7 @@ int RunDownload(const CommandLine& line) {
         return status;
     Context& context = action.context();
     if (console.Interrupted()) {
-        PrintError(QStringLiteral("Lecture annulée"));
+        PrintError(action.AboutDevice(QStringLiteral("Lecture annulée")));
         return ExitCancelled;
     }
     const int listed = int(context.AcquisitionDirectory.size());
@@ -377,8 +377,7 @@ const CommandRegistration
              "  --force    replace FILE when it exists\n"
              "Ctrl-C cancels the download (exit 8).\n");
 const CommandRegistration params(
-    "params",
-    "read [--json | --table | -o FILE.par] | write FILE.par [--yes]",
+    "params", "read [--json | --table | -o FILE.par] | write FILE.par [--yes]",
     "read or write the instrument's parameters", RunParams,
     "  read                 the 64 parameters in the parameter-file format (section\n"
     "                       \"Parameters\", keys \"1\" to \"64\"): \"> FILE.par\" makes a file\n"
