@@ -182,6 +182,8 @@ void TestOvraCli::exitCodes_data() {
         << ovra << L{"download", "--help"} << 0 << "out" << L{"download ROW -o FILE", "--force"};
     QTest::newRow("params -h, after other words")
         << ovra << L{"params", "write", "x.par", "-h"} << 0 << "out" << L{"--allow-missing"};
+    QTest::newRow("initialise --help")
+        << ovra << L{"initialise", "--help"} << 0 << "out" << L{"--clock WHEN", "--yes"};
     QTest::newRow("ovra-sim --help") << sim << L{"--help"} << 0 << "out" << L{"--link", "--force"};
     QTest::newRow("ovra-sim --version") << sim << L{"--version"} << 0 << "out" << L{OVRA_VERSION};
     QTest::newRow("ovraview2 --help")

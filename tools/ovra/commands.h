@@ -3,7 +3,8 @@
 // Subcommands of the command-line companion. Each returns the process exit
 // code: 0 success, 2 wrong usage or refused before anything was done (also
 // "params write" without --yes), 3 rejected file, 4 file or conversion error,
-// 5 no connection, 6 communication error, 7 checksum error, 8 cancelled.
+// 5 no connection, 6 communication error, 7 checksum error, 8 cancelled,
+// 9 the instrument gave back other values than it was sent.
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ enum ExitCode {
     ExitCommunication = 6,
     ExitChecksum = 7,
     ExitCancelled = 8,
+    ExitReadBackDiffers = 9,
 };
 
 struct CommandLine {

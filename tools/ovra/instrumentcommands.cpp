@@ -14,6 +14,7 @@
 #include "jsonfields.h"
 #include "parametertexts.h"
 
+#include "config/parameterfile.h"
 #include "data/fichiers.h"
 #include "link/wire.h"
 
@@ -214,8 +215,9 @@ int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
                    ? ExitSuccess
                    : ExitFileError;
     }
-    if (!WriteParameterFileKeys(output, session.Parameters)) {
-        PrintError(QStringLiteral("Impossible d'écrire dans %1").arg(output));
+    // As the configuration window saves a parameter file.
+    if (!SaveParameterFile(output, session.Parameters)) {
+        PrintError(ParameterFileWriteRefused(output));
         return ExitFileError;
     }
     PrintError(QStringLiteral("%1 paramètres écrits dans %2").arg(ParameterCount).arg(output));
@@ -236,7 +238,11 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
     }
     // A missing key would be sent as "0": the serial number, CONFIG and the
     // calibration gone. Only a complete file goes, or an explicit wish.
-    const ParameterFileRead read = ReadParameterFileKeys(file);
+    const ParameterFileContent read = LoadParameterFile(file);
+    if (!read.readable) {
+        PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(file));
+        return ExitFileError;
+    }
     if (int(read.missing.size()) == ParameterCount) {
         PrintError(QStringLiteral("%1 : pas un fichier de paramètres (aucune clé 1 à 64 dans la "
                                   "section \"Parameters\"). Rien n'a été envoyé.")

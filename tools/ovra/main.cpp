@@ -34,7 +34,7 @@ constexpr char ToolOptions[] =
     "\n"
     "exit codes: 0 done, 2 wrong usage or refused before anything was done,\n"
     "3 rejected file, 4 file error, 5 no connection, 6 communication error,\n"
-    "7 checksum error, 8 cancelled\n";
+    "7 checksum error, 8 cancelled, 9 read back other values than were sent\n";
 
 void WriteToolUsage(QTextStream& out) {
     out << "usage: ovra [--port DEVICE] [--program-directory DIR] COMMAND [ARGS]\n\ncommands:\n";

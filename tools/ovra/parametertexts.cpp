@@ -1,7 +1,6 @@
 #include "parametertexts.h"
 
-#include "settings/profile.h"
-#include "settings/settings.h"
+#include "config/parameterfile.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,10 +12,6 @@
 
 namespace {
 
-// No value read from a profile file can hold a line break: this default tells
-// a missing key from one that holds "0" or nothing.
-const QString MissingKey = QStringLiteral("\n");
-
 // A TAB (the comment's line break) would shift the columns of a table.
 QString Shown(const QString& value) {
     QString text = value;
@@ -25,39 +20,12 @@ QString Shown(const QString& value) {
 
 } // namespace
 
-ParameterFileRead ReadParameterFileKeys(const QString& fileName) {
-    ParameterFileRead read;
-    for (int i = 0; i < ParameterCount; ++i) {
-        const SettingKey key = ParameterSettingKey(i);
-        const QString value = ReadProfileString(fileName, QString::fromLatin1(key.section),
-                                                QString::fromLatin1(key.key), MissingKey);
-        if (value == MissingKey) {
-            read.values[std::size_t(i)] = QString::fromLatin1(key.defaultValue);
-            read.missing.push_back(i);
-        } else {
-            read.values[std::size_t(i)] = value;
-        }
-    }
-    return read;
-}
-
-bool WriteParameterFileKeys(const QString& fileName, const ParameterSet& values) {
-    // Keys "1" to "64" of section "Parameters", every other line of the file kept.
-    for (int i = 0; i < ParameterCount; ++i) {
-        const SettingKey key = ParameterSettingKey(i);
-        if (!WriteProfileString(fileName, QString::fromLatin1(key.section),
-                                QString::fromLatin1(key.key), values[std::size_t(i)]))
-            return false;
-    }
-    return true;
-}
-
 QByteArray ParameterFileBytes(const ParameterSet& values) {
     // Written by the very code that writes a file, so that standard output
     // redirected to a file is that file, byte for byte.
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("parameters.par"));
-    if (!dir.isValid() || !WriteParameterFileKeys(name, values))
+    if (!dir.isValid() || !SaveParameterFile(name, values))
         return QByteArray();
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -82,8 +82,10 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
     FormRS232 = port ? std::make_unique<TFormRS232>(context, std::move(port))
                      : std::make_unique<TFormRS232>(context);
     FormMemoire->AttachLink(*FormRS232);
+    FormClock->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs, *FormRS232);
     FormConfig = std::make_unique<TFormConfig>(context, dialogs);
+    FormConfig->AttachLink(*FormRS232);
 
     SecondaryWindows secondary;
     secondary.FormAbout = FormAbout.get();
