@@ -16,6 +16,7 @@
 
 #include <QDateTime>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -34,9 +35,19 @@ enum Action {
     Download,
 };
 
+// With OVRA_FUZZ_TRACE set, each operation's outcome is printed: how far a
+// seed gets.
+void Trace(const char* operation, bool succeeded, const TFormRS232& link) {
+    static const bool tracing = qEnvironmentVariableIsSet("OVRA_FUZZ_TRACE");
+    if (tracing)
+        std::fprintf(stderr, "  %s: %s %s\n", operation, succeeded ? "ok" : "failed",
+                     qUtf8Printable(link.FailureReason()));
+}
+
 // A failure the user would be told nothing about is a finding.
 void CheckReason(bool succeeded, const Context& context, const TFormRS232& link,
                  const char* operation) {
+    Trace(operation, succeeded, link);
     if (succeeded)
         return;
     const ExchangeFailure failure = DescribeExchangeFailure(context, link);
@@ -72,6 +83,7 @@ void CheckDownload(const Session& session) {
 
 void Run(Action action, int row, TFormRS232& link, Context& context) {
     const bool connected = link.Connect();
+    Trace("Connect", connected, link);
     if (!connected) {
         fuzz::Check(!link.FailureReason().isEmpty(), "a refused connection without a reason");
         fuzz::Check(!link.PortOpen(), "a refused connection left the port open");
@@ -124,7 +136,9 @@ void Run(Action action, int row, TFormRS232& link, Context& context) {
         // The memory window downloads in a connection of its own.
         link.Disconnect();
         fuzz::Check(!link.PortOpen(), "the port stays open after Disconnect");
-        if (!link.Connect())
+        const bool reconnected = link.Connect();
+        Trace("Connect", reconnected, link);
+        if (!reconnected)
             return;
         const bool downloaded =
             link.ReadAcquisition(row % int(context.AcquisitionDirectory.size()));
