@@ -111,7 +111,7 @@ void CheckRemainingTime(const QByteArray& progress) {
         return value;
     };
     // A download lasts at most days and counts at most 65535 measurements.
-    const qint64 elapsedMs = (qint64(word(0)) << 32 | word(4)) % (qint64(1) << 40);
+    const auto elapsedMs = qint64((quint64(word(0)) << 32 | word(4)) % (quint64(1) << 40));
     const int total = int(word(8) % 65536);
     const int done = total == 0 ? 0 : int(word(12) % (total + 1));
     const QString text = RemainingTimeText(elapsedMs, done, total);

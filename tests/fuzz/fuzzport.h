@@ -5,7 +5,7 @@
 // milliseconds late, and a chunk can end with the port failing, refuse the
 // write or leave it waiting to be sent. A chunk is
 //   flags (1 byte), length (2 bytes, big-endian), that many bytes
-// with the flags: bits 0-2 delay in ms, bit 3 fail after the bytes, bit 4
+// with the flags: bits 0-2 the delay in 2 ms steps, bit 3 fail after the bytes, bit 4
 // refuse the write, bit 5 the write is sent only after the delay.
 
 #include "link/port.h"
@@ -71,7 +71,7 @@ public:
         m_at += 3 + reply.size();
         if (flags & RefuseWrite)
             return false;
-        const int delayMs = flags & DelayMask;
+        const int delayMs = 2 * (flags & DelayMask);
         if (flags & SlowWrite) {
             m_unsent += bytes.size();
             QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, size = bytes.size()] {

@@ -1,7 +1,9 @@
 #include "fuzzsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -25,8 +27,12 @@ namespace fuzz {
 
 namespace {
 
+// In memory where the system offers it: every save syncs its file to disk,
+// which on a disk costs more than the whole input.
 QTemporaryDir& Scratch() {
-    static QTemporaryDir directory;
+    static QTemporaryDir directory(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                       ? QStringLiteral("/dev/shm/ovra-fuzz-XXXXXX")
+                                       : QDir::tempPath() + QStringLiteral("/ovra-fuzz-XXXXXX"));
     return directory;
 }
 
