@@ -13,6 +13,7 @@
 #include "settings/profile.h"
 
 #include <QList>
+#include <QStringDecoder>
 
 namespace {
 
@@ -108,23 +109,21 @@ bool OtherLinesKept(const QList<Line>& before, const QList<Line>& after, const Q
            come.first().content == old.content && whole(come);
 }
 
-// TEMPORARY: two faults of the writer that are being mended: names with
-// other blanks (VT, FF, no-break space) at an end, and a new line taking a
-// lone CR from the first line before a line ended by LF.
-bool KnownFault(const QString& section, const QString& key, const QByteArray& file) {
-    const auto otherBlank = [](QChar c) {
-        return c.isSpace() && c != QLatin1Char(' ') && c != QLatin1Char('\t');
-    };
-    const auto otherBlankAtEnd = [&otherBlank](const QString& name) {
-        const QString trimmed = Trimmed(name);
-        return !trimmed.isEmpty() && (otherBlank(trimmed.front()) || otherBlank(trimmed.back()));
-    };
-    qsizetype firstEnd = 0;
-    while (firstEnd < file.size() && file[firstEnd] != '\r' && file[firstEnd] != '\n')
-        ++firstEnd;
-    const bool loneCr = firstEnd < file.size() && file.mid(firstEnd, 2) != "\r\n" &&
-                        file[firstEnd] == '\r' && file.contains('\n');
-    return otherBlankAtEnd(section) || otherBlankAtEnd(key) || loneCr;
+// A line is read as UTF-8 when it is valid UTF-8, else as Windows-1252;
+// names and values are taken from the input the same way.
+QString Text(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return decoder.hasError() ? DecodeWindows1252(bytes) : text;
+}
+
+// How the layer writes a line: in the system's encoding.
+QByteArray SystemBytes(const QString& text) {
+#ifdef Q_OS_WIN
+    return EncodeWindows1252(text);
+#else
+    return text.toUtf8();
+#endif
 }
 
 } // namespace
@@ -138,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qsizetype at = 5;
     for (int i = 0; i < 5; ++i) {
         const qsizetype length = qMin<qsizetype>(quint8(input[i]) % 32, input.size() - at);
-        texts[i] = DecodeWindows1252(QByteArrayView(input).sliced(at, length));
+        texts[i] = Text(QByteArrayView(input).sliced(at, length));
         at += length;
     }
     const auto& [section, key, value, otherSection, otherKey] = texts;
@@ -149,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString missing = QStringLiteral("\x01missing");
     const QString otherBefore = ReadProfileString(path, otherSection, otherKey, missing);
     ReadProfileInt(path, section, key, 0);
-    if (!Writable(section, key, value) || KnownFault(section, key, file)) {
+    if (!Writable(section, key, value)) {
         // Any names at all must neither crash nor lose the file's bytes.
         ReadProfileString(path, section, key, missing);
         return 0;
@@ -159,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray written = fuzz::FileBytes(path);
     fuzz::Check(ReadProfileString(path, section, key, missing) == value,
                 "the value written does not read back");
-    fuzz::Check(OtherLinesKept(Lines(file), Lines(written), EncodeWindows1252(value)),
+    fuzz::Check(OtherLinesKept(Lines(file), Lines(written), SystemBytes(value)),
                 "a write changed another line of the file");
     if (!(SameName(section, otherSection) && SameName(key, otherKey)))
         fuzz::Check(ReadProfileString(path, otherSection, otherKey, missing) == otherBefore,

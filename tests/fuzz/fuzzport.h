@@ -54,6 +54,7 @@ public:
     bool IsOpen() const override { return m_open; }
     QString OpenErrorText() const override { return QStringLiteral("port refusé"); }
     qint64 BytesWaiting() const override { return m_open ? m_input.size() : -1; }
+    void DiscardInput() override { m_input.clear(); }
     QByteArray Read(qint64 maxCount) override {
         const QByteArray bytes = m_input.left(qsizetype(maxCount));
         m_input.remove(0, bytes.size());

@@ -42,6 +42,10 @@ public:
     bool IsOpen() const override { return m_port.IsOpen(); }
     QString OpenErrorText() const override { return m_port.OpenErrorText(); }
     qint64 BytesWaiting() const override { return m_port.IsOpen() ? m_input.size() : -1; }
+    void DiscardInput() override {
+        m_port.DiscardInput();
+        m_input.clear();
+    }
     QByteArray Read(qint64 maxCount) override {
         const QByteArray bytes = m_input.left(qsizetype(maxCount));
         m_input.remove(0, bytes.size());
@@ -154,7 +158,7 @@ int main(int argc, char** argv) {
     }
     const QDir samples(args[1]);
     const QDir corpus(args[2]);
-    for (const char* target : {"measurementfile", "profile", "replies", "link"})
+    for (const char* target : {"measurementfile", "profile", "replies", "link", "parameterfile"})
         corpus.mkpath(QLatin1String(target));
     bool ok = true;
 
@@ -184,6 +188,21 @@ int main(int argc, char** argv) {
          ok;
     ok = Put(profiles, QStringLiteral("empty"),
              ProfileSeed("DISPLAY", "hauteur", "600", "", "", ""));
+
+    // A parameter file as the configuration window saves it, one with keys
+    // missing among other sections, and one with LF ends and a comment's TAB.
+    const QDir parameters(corpus.filePath(QStringLiteral("parameterfile")));
+    QByteArray full = "[Parameters]\r\n";
+    for (int i = 1; i <= ParameterCount; ++i)
+        full += QByteArray::number(i) + '=' + QByteArray::number(i * 3 % 17) + "\r\n";
+    ok = Put(parameters, QStringLiteral("full.par"), full) && ok;
+    ok = Put(parameters, QStringLiteral("partial.par"),
+             "; saved by hand\r\n[Other]\r\n1=x\r\n\r\n[parameters]\r\n 1 = 12\r\n7=0\r\n"
+             "64=Mesure\tcave\r\n") &&
+         ok;
+    ok = Put(parameters, QStringLiteral("unix.par"),
+             QByteArray(full).replace("\r\n", "\n").replace("=5\n", "=5\tcomment\n")) &&
+         ok;
 
     const QDir link(corpus.filePath(QStringLiteral("link")));
     const char* const actions[] = {"connect",   "readparameters", "writeparameters", "erase",
