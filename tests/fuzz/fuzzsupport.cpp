@@ -20,7 +20,13 @@
 #endif
 
 #ifdef OVRA_FUZZ_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's allocator hooks; declared here because gcc ships
+// no header for them.
+extern "C" {
+int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*, size_t),
+                                              void (*free_hook)(const volatile void*));
+size_t __sanitizer_get_allocated_size(const volatile void* pointer);
+}
 #endif
 
 namespace fuzz {
@@ -102,7 +108,7 @@ void OnAllocate(const volatile void*, std::size_t size) {
 void OnFree(const volatile void* pointer) {
     if (!g_armed.load(std::memory_order_relaxed) || pointer == nullptr)
         return;
-    g_held -= (long long)__sanitizer_get_allocated_size(const_cast<const void*>(pointer));
+    g_held -= (long long)__sanitizer_get_allocated_size(pointer);
 }
 
 } // namespace
