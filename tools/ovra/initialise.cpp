@@ -5,6 +5,7 @@
 //     erase the measurement memory.
 // It erases the instrument's measurements, so without --yes it sends nothing.
 
+#include "arguments.h"
 #include "commands.h"
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
@@ -14,36 +15,11 @@
 #include "config/parameterfile.h"
 #include "link/linkmessages.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
-
-struct Options {
-    QString file;                          // FILE.par, empty: the instrument's own set
-    QString clock = QStringLiteral("now"); // now, keep or "dd/mm/yyyy hh:nn"
-    bool confirmed = false;
-};
-
-bool ParseOptions(const QStringList& args, Options& options) {
-    bool clockGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--yes") && !options.confirmed) {
-            options.confirmed = true;
-        } else if (arg == QLatin1String("--clock") && i + 1 < args.size() && !clockGiven) {
-            options.clock = args[++i];
-            clockGiven = true;
-        } else if (!arg.startsWith(QLatin1String("--")) && options.file.isEmpty()) {
-            options.file = arg;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The window's message texts end their sentences with a line feed and a
 // carriage return; a terminal wants plain line ends.
@@ -76,7 +52,7 @@ private:
 int FailConnectionOne(InstrumentAction& action, const QString& text) {
     const ExchangeFailure failure = DescribeExchangeFailure(action.context(), action.link());
     action.Disconnect();
-    PrintError(failure.cause == ExchangeFailure::Port ? failure.text : text);
+    PrintError(action.AboutDevice(failure.cause == ExchangeFailure::Port ? failure.text : text));
     return failure.cause == ExchangeFailure::Cancelled ? ExitCancelled : ExitCommunication;
 }
 
@@ -98,48 +74,59 @@ QString MissingKeysText(const std::vector<int>& missing) {
     QStringList keys;
     for (const int index : missing)
         keys << QString::number(index + 1);
-    return QCoreApplication::translate("ovra",
-                                       "Clés absentes du fichier, envoyées comme \"0\" : %1")
+    return QStringLiteral("Clés absentes du fichier, envoyées comme \"0\" : %1")
         .arg(keys.join(QStringLiteral(", ")));
 }
 
+struct Options {
+    QString file;                          // FILE.par, empty: the instrument's own set
+    QString clock = QStringLiteral("now"); // now, keep or "dd/mm/yyyy hh:nn"
+    bool confirmed = false;
+};
+
 int RunInitialise(const CommandLine& line) {
+    ParsedArguments args;
+    int status = ExitUsage;
+    if (!ParseCommandArguments(line, {{"--yes"}, {"--clock", true}}, 1, args, status))
+        return status;
     Options options;
-    if (!ParseOptions(line.args, options)) {
-        PrintUsage();
-        return ExitUsage;
-    }
+    options.file = args.positional.value(0);
+    if (args.Has("--clock"))
+        options.clock = args.Value("--clock");
+    options.confirmed = args.Has("--yes");
     // Everything that can be refused is refused before a byte is sent.
     const bool keepClock = options.clock == QLatin1String("keep");
     const bool clockNow = options.clock == QLatin1String("now");
-    if (!keepClock && !clockNow && !ClockTextToDateTime(options.clock).isValid()) {
-        PrintError(QCoreApplication::translate(
-                       "ovra", "Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\", "
-                               "now ou keep)")
-                       .arg(options.clock));
-        return ExitUsage;
+    if (!keepClock) {
+        const QString when =
+            clockNow
+                ? QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat))
+                : options.clock;
+        // The instrument would store another date than the one asked for.
+        if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
+            PrintError(QStringLiteral("ovra: --clock ") + problem +
+                       QStringLiteral(" (or now, keep); nothing was sent"));
+            return ExitUsage;
+        }
     }
     ParameterFileContent file;
     if (!options.file.isEmpty()) {
         const QFileInfo info(options.file);
         file = LoadParameterFile(options.file);
         if (!info.isFile() || !file.readable) {
-            PrintError(QCoreApplication::translate("ovra", "Impossible de lire le fichier %1")
-                           .arg(options.file));
+            PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(options.file));
             return ExitFileError;
         }
         // A file without any parameter is the wrong file, not 64 zeros to send.
         if (int(file.missing.size()) == ParameterCount) {
-            PrintError(QCoreApplication::translate(
-                           "ovra", "Le fichier %1 ne contient aucun paramètre (section \"%2\")")
+            PrintError(QStringLiteral("Le fichier %1 ne contient aucun paramètre (section \"%2\")")
                            .arg(options.file, QLatin1String(ParametersSection)));
             return ExitFileError;
         }
     }
     if (!options.confirmed) {
-        PrintError(QCoreApplication::translate(
-            "ovra", "initialise efface les mesures de l'instrument : rien n'a été "
-                    "envoyé. Ajoutez --yes pour confirmer."));
+        PrintError(QStringLiteral("initialise efface les mesures de l'instrument : rien n'a été "
+                                  "envoyé. Ajoutez --yes pour confirmer."));
         return ExitUsage;
     }
     if (!file.missing.empty())
@@ -156,12 +143,10 @@ int RunInitialise(const CommandLine& line) {
                 ? QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat))
                 : options.clock;
         if (!link.WriteInstrumentClock(when))
-            return FailConnectionOne(
-                action, QCoreApplication::translate("ovra", "Erreur de communication"));
+            return FailConnectionOne(action, QStringLiteral("Erreur de communication"));
     }
     if (!link.ReadParameters())
-        return FailConnectionOne(
-            action, QCoreApplication::translate("ovra", "Erreur de communication (TimeOut)"));
+        return FailConnectionOne(action, QStringLiteral("Erreur de communication (TimeOut)"));
     action.Disconnect();
 
     ParameterSet toSend = options.file.isEmpty() ? context.Session.Parameters : file.values;
@@ -171,9 +156,16 @@ int RunInitialise(const CommandLine& line) {
 }
 
 const CommandRegistration initialise(
-    "initialise", QT_TRANSLATE_NOOP("ovra", "[FICHIER.par] --yes [--clock now|keep|DATE]"),
-    QT_TRANSLATE_NOOP("ovra", "règle l'horloge (DATE : \"jj/mm/aaaa hh:mm\"), envoie et vérifie "
-                              "les paramètres, efface les mesures"),
-    RunInitialise);
+    "initialise", "[FILE.par] --yes [--clock now|keep|DATE]",
+    "set the clock (DATE: \"dd/mm/yyyy hh:nn\"), send and verify the parameters, erase the "
+    "measurements",
+    RunInitialise,
+    "  FILE.par          the parameters to send; without it, the instrument's own set\n"
+    "                    (launch date and time stamped with now in both cases)\n"
+    "  --yes             go ahead: the measurement memory is erased (without it\n"
+    "                    nothing is sent, exit 2)\n"
+    "  --clock WHEN      now (default), keep, or \"dd/mm/yyyy hh:nn\" in the years\n"
+    "                    2000 to 2099\n"
+    "Exit 9 when the instrument gives back other values than it was sent.\n");
 
 } // namespace
