@@ -992,6 +992,530 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>ovra</name>
+    <message>
+        <source>argument inattendu %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>option inconnue %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>option %1 donnée deux fois</source>
+        <translation>option %1 given twice</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 doit être un nombre entier d&apos;au moins %2</source>
+        <translation>%1 must be a whole number of at least %2</translation>
+    </message>
+    <message>
+        <source>%1 doit être un nombre de %2 à %3</source>
+        <translation>%1 must be a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier d&apos;entrée %2 ; choisissez une autre sortie</source>
+        <translation>%1 is the input file %2; choose another output</translation>
+    </message>
+    <message>
+        <source>%1 est un dossier ; donnez un nom de fichier</source>
+        <translation>%1 is a folder; give a file name</translation>
+    </message>
+    <message>
+        <source>%1 existe ; ajoutez --force pour le remplacer</source>
+        <translation>%1 exists; give --force to replace it</translation>
+    </message>
+    <message>
+        <source>le dossier %1 de %2 n&apos;existe pas</source>
+        <translation>the folder %1 of %2 does not exist</translation>
+    </message>
+    <message>
+        <source>le dossier %1 de %2 n&apos;est pas accessible en écriture</source>
+        <translation>the folder %1 of %2 is not writable</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas de la forme &quot;jj/mm/aaaa hh:mm&quot;</source>
+        <translation>%1 is not &quot;dd/mm/yyyy hh:nn&quot;</translation>
+    </message>
+    <message>
+        <source>%1 : cette date n&apos;existe pas</source>
+        <translation>%1: there is no such date</translation>
+    </message>
+    <message>
+        <source>%1 : cette heure n&apos;existe pas</source>
+        <translation>%1: there is no such time</translation>
+    </message>
+    <message>
+        <source>%1 : l&apos;instrument ne garde que les années 2000 à 2099</source>
+        <translation>%1: the instrument holds only the years 2000 to 2099</translation>
+    </message>
+    <message>
+        <source>%1 : Format de fichier incorrect</source>
+        <translation>%1: Incorrect file format</translation>
+    </message>
+    <message>
+        <source>Version :</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Début :</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Méthode :</source>
+        <translation>Method:</translation>
+    </message>
+    <message>
+        <source>Mesures :</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>Volume :</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>EAPV :</source>
+        <translation>EAPV:</translation>
+    </message>
+    <message>
+        <source>Spectres :</source>
+        <translation>Spectra:</translation>
+    </message>
+    <message>
+        <source>disponibles</source>
+        <translation>available</translation>
+    </message>
+    <message>
+        <source>indisponibles</source>
+        <translation>unavailable</translation>
+    </message>
+    <message>
+        <source>  mesure %1 : comptage total %2</source>
+        <translation>  measurement %1: total count %2</translation>
+    </message>
+    <message>
+        <source>FICHIER manquant</source>
+        <translation>FILE is missing</translation>
+    </message>
+    <message>
+        <source>--csv manquant (le seul format)</source>
+        <translation>--csv is missing (the only format)</translation>
+    </message>
+    <message>
+        <source>ovra : %1</source>
+        <translation>ovra: %1</translation>
+    </message>
+    <message>
+        <source>%1 : spectres indisponibles, rien à exporter</source>
+        <translation>%1: spectra unavailable, nothing to export</translation>
+    </message>
+    <message>
+        <source>%1 mesures écrites dans %2</source>
+        <translation>%1 measurements written to %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write file %1: %2</translation>
+    </message>
+    <message>
+        <source>FICHIER [--json]</source>
+        <translation>FILE [--json]</translation>
+    </message>
+    <message>
+        <source>résumé d&apos;un fichier de mesures</source>
+        <translation>summary of a measurement file</translation>
+    </message>
+    <message>
+        <source>  --json  un objet JSON sur une ligne : les nombres en nombres, le
+          début aussi en ISO 8601 (start_iso)
+</source>
+        <translation>  --json  one JSON object on one line: numbers as numbers, the
+          start also in ISO 8601 (start_iso)
+</translation>
+    </message>
+    <message>
+        <source>FICHIER --csv [-o SORTIE [--force]]</source>
+        <translation>FILE --csv [-o OUT [--force]]</translation>
+    </message>
+    <message>
+        <source>spectres d&apos;un fichier de mesures en CSV</source>
+        <translation>spectra of a measurement file as CSV</translation>
+    </message>
+    <message>
+        <source>  --csv       une ligne par mesure, une colonne par canal
+  -o SORTIE   écrit SORTIE au lieu de la sortie standard ; jamais l&apos;entrée
+  --force     remplace SORTIE si elle existe
+Un fichier aux spectres indisponibles est refusé (sortie 3).
+</source>
+        <translation>  --csv     one line per measurement, one column per channel
+  -o OUT    write OUT instead of standard output; never the input
+  --force   replace OUT when it exists
+A file whose spectra are unavailable is refused (exit 3).
+</translation>
+    </message>
+    <message>
+        <source>Clés absentes du fichier, envoyées comme &quot;0&quot; : %1</source>
+        <translation>Keys missing from the file, sent as &quot;0&quot;: %1</translation>
+    </message>
+    <message>
+        <source>ovra : --clock %1 (ou now, keep) ; rien n&apos;a été envoyé</source>
+        <translation>ovra: --clock %1 (or now, keep); nothing was sent</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Cannot read file %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne contient aucun paramètre (section &quot;%2&quot;)</source>
+        <translation>The file %1 holds no parameter (section &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>initialise efface les mesures de l&apos;instrument : rien n&apos;a été envoyé. Ajoutez --yes pour confirmer.</source>
+        <translation>initialise erases the instrument&apos;s measurements: nothing has been sent. Add --yes to confirm.</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
+    </message>
+    <message>
+        <source>[FICHIER.par] --yes [--clock now|keep|DATE]</source>
+        <translation>[FILE.par] --yes [--clock now|keep|DATE]</translation>
+    </message>
+    <message>
+        <source>règle l&apos;horloge (DATE : &quot;jj/mm/aaaa hh:mm&quot;), envoie et vérifie les paramètres, efface les mesures</source>
+        <translation>set the clock (DATE: &quot;dd/mm/yyyy hh:mm&quot;), send and verify the parameters, erase the measurements</translation>
+    </message>
+    <message>
+        <source>  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l&apos;instrument
+                  (date et heure de lancement mises à maintenant dans les deux cas)
+  --yes           confirme : la mémoire des mesures est effacée (sans lui,
+                  rien n&apos;est envoyé, sortie 2)
+  --clock QUAND   now (par défaut), keep, ou &quot;jj/mm/aaaa hh:mm&quot; dans les
+                  années 2000 à 2099
+Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées.
+</source>
+        <translation>  FILE.par          the parameters to send; without it, the instrument&apos;s own set
+                    (launch date and time stamped with now in both cases)
+  --yes             go ahead: the measurement memory is erased (without it
+                    nothing is sent, exit 2)
+  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
+                    2000 to 2099
+Exit 9 when the instrument gives back other values than it was sent.
+</translation>
+    </message>
+    <message>
+        <source>Mémoire</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Répertoire</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Nombre total de mesures :</source>
+        <translation>Total number of measurements:</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;acquisitions :</source>
+        <translation>Number of acquisitions:</translation>
+    </message>
+    <message>
+        <source>Version logicielle :</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>Rang  Acquisition  Date/Heure de début  Méthode  Mesures  Volume  EAPV</source>
+        <translation> Row  Acquisition  Start date/time      Method     Count  Volume  EAPV</translation>
+    </message>
+    <message>
+        <source>RANG manquant</source>
+        <translation>ROW is missing</translation>
+    </message>
+    <message>
+        <source>RANG</source>
+        <translation>ROW</translation>
+    </message>
+    <message>
+        <source>-o FICHIER manquant</source>
+        <translation>-o FILE is missing</translation>
+    </message>
+    <message>
+        <source>Lecture annulée</source>
+        <translation>Reading cancelled</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;acquisition au rang %1 : l&apos;instrument en liste %2.</source>
+        <translation>No acquisition at row %1: the instrument lists %2.</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Acquisition %1 (%2 mesures) écrite dans %3</source>
+        <translation>Acquisition %1 (%2 measurements) written to %3</translation>
+    </message>
+    <message>
+        <source>donnez un seul de --json, --table et -o FICHIER</source>
+        <translation>give one of --json, --table and -o FILE</translation>
+    </message>
+    <message>
+        <source>--allow-missing et --yes vont avec params write</source>
+        <translation>--allow-missing and --yes are for params write</translation>
+    </message>
+    <message>
+        <source>--force va avec -o FICHIER</source>
+        <translation>--force goes with -o FILE</translation>
+    </message>
+    <message>
+        <source>%1 paramètres écrits dans %2</source>
+        <translation>%1 parameters written to %2</translation>
+    </message>
+    <message>
+        <source>--json, --table, -o et --force vont avec params read</source>
+        <translation>--json, --table, -o and --force are for params read</translation>
+    </message>
+    <message>
+        <source>%1 : pas un fichier de paramètres (aucune clé 1 à 64 dans la section &quot;Parameters&quot;). Rien n&apos;a été envoyé.</source>
+        <translation>%1: not a parameter file (no key 1 to 64 in the section &quot;Parameters&quot;). Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>%1 : clés absentes de la section &quot;Parameters&quot; : %2. Rien n&apos;a été envoyé ; --allow-missing les envoie comme &quot;0&quot;.</source>
+        <translation>%1: keys missing from the section &quot;Parameters&quot;: %2. Nothing was sent; --allow-missing sends them as &quot;0&quot;.</translation>
+    </message>
+    <message>
+        <source>Rien à changer : l&apos;instrument a déjà les %1 valeurs de %2.
+</source>
+        <translation>Nothing to change: the instrument already has the %1 values of %2.
+</translation>
+    </message>
+    <message>
+        <source>%1 paramètre(s) changeraient. Rien n&apos;a été envoyé ; ajoutez --yes pour les écrire.</source>
+        <translation>%1 parameter(s) would change. Nothing was sent; add --yes to write them.</translation>
+    </message>
+    <message>
+        <source>Clés absentes, envoyées comme &quot;0&quot; : %1</source>
+        <translation>Keys missing, sent as &quot;0&quot;: %1</translation>
+    </message>
+    <message>
+        <source>Écriture des paramètres</source>
+        <translation>Writing the parameters</translation>
+    </message>
+    <message>
+        <source>%1 paramètre(s) changé(s), %2 envoyés</source>
+        <translation>%1 parameter(s) changed, %2 sent</translation>
+    </message>
+    <message>
+        <source>read ou write manquant</source>
+        <translation>read or write is missing</translation>
+    </message>
+    <message>
+        <source>action de params inconnue %1 (read ou write)</source>
+        <translation>unknown params action %1 (read or write)</translation>
+    </message>
+    <message>
+        <source>read ou set manquant</source>
+        <translation>read or set is missing</translation>
+    </message>
+    <message>
+        <source>action de clock inconnue %1 (read ou set)</source>
+        <translation>unknown clock action %1 (read or set)</translation>
+    </message>
+    <message>
+        <source>--json va avec clock read</source>
+        <translation>--json is for clock read</translation>
+    </message>
+    <message>
+        <source>la date et l&apos;heure manquent</source>
+        <translation>the date and time are missing</translation>
+    </message>
+    <message>
+        <source>ovra : %1 ; rien n&apos;a été envoyé</source>
+        <translation>ovra: %1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>compteurs, paramètres et acquisitions gardés dans l&apos;instrument</source>
+        <translation>counts, parameters and acquisitions stored in the instrument</translation>
+    </message>
+    <message>
+        <source>  --json  un objet JSON : les nombres en nombres, chaque début aussi
+          en ISO 8601 (start_iso)
+</source>
+        <translation>  --json  one JSON object: numbers as numbers, each start also
+          in ISO 8601 (start_iso)
+</translation>
+    </message>
+    <message>
+        <source>RANG -o FICHIER [--force]</source>
+        <translation>ROW -o FILE [--force]</translation>
+    </message>
+    <message>
+        <source>lit l&apos;acquisition listée au RANG dans FICHIER</source>
+        <translation>download the acquisition listed at ROW into FILE</translation>
+    </message>
+    <message>
+        <source>  RANG         le rang de l&apos;acquisition dans la liste d&apos;&quot;ovra memory&quot;, à partir de 1
+  -o FICHIER   le fichier de mesures à écrire (&quot;.ovra&quot;) ; vérifié avant tout
+               envoi à l&apos;instrument
+  --force      remplace FICHIER s&apos;il existe
+Ctrl-C annule la lecture (sortie 8).
+</source>
+        <translation>  ROW        the acquisition&apos;s row in the list of &quot;ovra memory&quot;, from 1
+  -o FILE    the measurement file to write (&quot;.ovra&quot;); checked before anything
+             is sent to the instrument
+  --force    replace FILE when it exists
+Ctrl-C cancels the download (exit 8).
+</translation>
+    </message>
+    <message>
+        <source>read [--json | --table | -o FICHIER.par] | write FICHIER.par [--yes]</source>
+        <translation>read [--json | --table | -o FILE.par] | write FILE.par [--yes]</translation>
+    </message>
+    <message>
+        <source>lit ou écrit les paramètres de l&apos;instrument</source>
+        <translation>read or write the instrument&apos;s parameters</translation>
+    </message>
+    <message>
+        <source>  read                 les 64 paramètres au format des fichiers de paramètres
+                       (section &quot;Parameters&quot;, clés &quot;1&quot; à &quot;64&quot;) : &quot;&gt; FICHIER.par&quot;
+                       fait un fichier
+  read --json          un objet JSON, chaque paramètre avec sa clé et son nom
+  read --table         un tableau à lire
+  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit
+                       les 64 clés et garde ses autres lignes
+  write FICHIER.par    lit les paramètres de l&apos;instrument et liste ce que
+                       FICHIER.par changerait ; n&apos;envoie rien sans --yes (sortie 2)
+  --yes                écrit les paramètres quand quelque chose change
+  --allow-missing      envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
+                       tel fichier est refusé, sortie 3)
+</source>
+        <translation>  read                 the 64 parameters in the parameter-file format (section
+                       &quot;Parameters&quot;, keys &quot;1&quot; to &quot;64&quot;): &quot;&gt; FILE.par&quot; makes a file
+  read --json          one JSON object, each parameter with its key and name
+  read --table         a table to read
+  read -o FILE.par     write FILE.par; with --force an existing file gets the 64
+                       keys and keeps its other lines
+  write FILE.par       reads the instrument&apos;s set and lists what FILE.par would
+                       change; sends nothing without --yes (exit 2)
+  --yes                write the set when something changes
+  --allow-missing      send a key missing from FILE.par as &quot;0&quot; (otherwise such a
+                       file is refused, exit 3)
+</translation>
+    </message>
+    <message>
+        <source>read [--json] | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
+        <translation>read [--json] | set &quot;dd/mm/yyyy hh:nn&quot;|now</translation>
+    </message>
+    <message>
+        <source>lit ou règle l&apos;horloge de l&apos;instrument</source>
+        <translation>read or set the instrument&apos;s clock</translation>
+    </message>
+    <message>
+        <source>  read         l&apos;horloge de l&apos;instrument, &quot;jj/mm/aaaa hh:mm&quot;
+  read --json  aussi en ISO 8601 (clock_iso)
+  set QUAND    une date des années 2000 à 2099 (l&apos;instrument garde
+               deux chiffres de l&apos;année), ou now
+</source>
+        <translation>  read         the instrument&apos;s clock, &quot;dd/mm/yyyy hh:nn&quot;
+  read --json  also in ISO 8601 (clock_iso)
+  set WHEN     a date of the years 2000 to 2099 (the instrument
+               keeps two digits of the year), or now
+</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>options, avant la commande :
+  --port PERIPHERIQUE          port série de l&apos;instrument (par défaut : le port
+                               choisi dans OvraView2, d&apos;ovra.ini dans le dossier
+                               du programme)
+  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
+                               trouve)
+  -h, --help                   cette aide ; &quot;ovra COMMANDE --help&quot; pour celle
+                               d&apos;une commande
+  --version                    la version
+
+codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
+3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de
+communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres
+que celles envoyées
+</source>
+        <translation>options, before the command:
+  --port DEVICE            serial port of the instrument (default: the port chosen
+                           in OvraView2, from ovra.ini in the program directory)
+  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
+  -h, --help               this help; &quot;ovra COMMAND --help&quot; for a command&apos;s
+  --version                the version
+
+exit codes: 0 done, 2 wrong usage or refused before anything was done,
+3 rejected file, 4 file error, 5 no connection, 6 communication error,
+7 checksum error, 8 cancelled, 9 read back other values than were sent
+</translation>
+    </message>
+    <message>
+        <source>utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] COMMANDE [ARGUMENTS]</source>
+        <translation>usage: ovra [--port DEVICE] [--program-directory DIR] COMMAND [ARGS]</translation>
+    </message>
+    <message>
+        <source>commandes :</source>
+        <translation>commands:</translation>
+    </message>
+    <message>
+        <source>utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] %1 %2</source>
+        <translation>usage: ovra [--port DEVICE] [--program-directory DIR] %1 %2</translation>
+    </message>
+    <message>
+        <source>Essayez &quot;ovra --help&quot; pour en savoir plus.</source>
+        <translation>Try &apos;ovra --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>Essayez &quot;ovra %1 --help&quot; pour en savoir plus.</source>
+        <translation>Try &apos;ovra %1 --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>aucune commande donnée</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>commande inconnue %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>--program-directory %1 : dossier inexistant</source>
+        <translation>--program-directory %1: no such directory</translation>
+    </message>
+    <message>
+        <source>Clé</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Actuel</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>New</translation>
+    </message>
+</context>
+<context>
     <name>settings</name>
     <message>
         <source>Impossible d&apos;écrire dans %1</source>

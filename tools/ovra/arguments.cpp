@@ -2,6 +2,7 @@
 
 #include "link/rs232.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -29,7 +30,7 @@ bool ParseArguments(const QStringList& args, std::initializer_list<OptionSpec> o
         }
         if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg.size() == 1) {
             if (parsed.positional.size() >= maxPositional) {
-                error = QStringLiteral("unexpected argument %1").arg(arg);
+                error = QCoreApplication::translate("ovra", "argument inattendu %1").arg(arg);
                 return false;
             }
             parsed.positional << arg;
@@ -41,11 +42,11 @@ bool ParseArguments(const QStringList& args, std::initializer_list<OptionSpec> o
                 spec = &option;
         }
         if (!spec) {
-            error = QStringLiteral("unknown option %1").arg(arg);
+            error = QCoreApplication::translate("ovra", "option inconnue %1").arg(arg);
             return false;
         }
         if (parsed.Has(spec->name)) {
-            error = QStringLiteral("option %1 given twice").arg(arg);
+            error = QCoreApplication::translate("ovra", "option %1 donnée deux fois").arg(arg);
             return false;
         }
         if (!spec->takesValue) {
@@ -53,7 +54,7 @@ bool ParseArguments(const QStringList& args, std::initializer_list<OptionSpec> o
             continue;
         }
         if (++i == args.size()) {
-            error = QStringLiteral("option %1 needs a value").arg(arg);
+            error = QCoreApplication::translate("ovra", "l'option %1 attend une valeur").arg(arg);
             return false;
         }
         parsed.values.insert(arg, args.at(i));
@@ -83,8 +84,13 @@ bool ParseNumber(const QString& text, qint64 minimum, qint64 maximum, qint64& va
 
 QString NumberRangeText(const QString& name, qint64 minimum, qint64 maximum) {
     if (maximum < minimum)
-        return QStringLiteral("%1 must be a whole number of at least %2").arg(name).arg(minimum);
-    return QStringLiteral("%1 must be a number from %2 to %3").arg(name).arg(minimum).arg(maximum);
+        return QCoreApplication::translate("ovra", "%1 doit être un nombre entier d'au moins %2")
+            .arg(name)
+            .arg(minimum);
+    return QCoreApplication::translate("ovra", "%1 doit être un nombre de %2 à %3")
+        .arg(name)
+        .arg(minimum)
+        .arg(maximum);
 }
 
 QString OutputFileProblem(const QString& output, const QStringList& inputs, bool force) {
@@ -95,20 +101,26 @@ QString OutputFileProblem(const QString& output, const QStringList& inputs, bool
         for (const QString& input : inputs) {
             const QFileInfo source(input);
             if (source.exists() && source.canonicalFilePath() == target.canonicalFilePath())
-                return QStringLiteral("%1 is the input file %2; choose another output")
+                return QCoreApplication::translate(
+                           "ovra", "%1 est le fichier d'entrée %2 ; choisissez une autre sortie")
                     .arg(output, input);
         }
         if (target.isDir())
-            return QStringLiteral("%1 is a folder; give a file name").arg(output);
+            return QCoreApplication::translate("ovra",
+                                               "%1 est un dossier ; donnez un nom de fichier")
+                .arg(output);
         if (!force)
-            return QStringLiteral("%1 exists; give --force to replace it").arg(output);
+            return QCoreApplication::translate("ovra",
+                                               "%1 existe ; ajoutez --force pour le remplacer")
+                .arg(output);
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("the folder %1 of %2 does not exist")
+        return QCoreApplication::translate("ovra", "le dossier %1 de %2 n'existe pas")
             .arg(QDir::toNativeSeparators(folder.filePath()), output);
     if (!folder.isWritable())
-        return QStringLiteral("the folder %1 of %2 is not writable")
+        return QCoreApplication::translate("ovra",
+                                           "le dossier %1 de %2 n'est pas accessible en écriture")
             .arg(QDir::toNativeSeparators(folder.filePath()), output);
     return QString();
 }
@@ -118,17 +130,20 @@ QString ClockTextProblem(const QString& text) {
         QStringLiteral("^([0-9]{2})/([0-9]{2})/([0-9]{4}) ([0-9]{2}):([0-9]{2})$"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch())
-        return QStringLiteral("%1 is not \"dd/mm/yyyy hh:nn\"").arg(text);
+        return QCoreApplication::translate("ovra", "%1 n'est pas de la forme \"jj/mm/aaaa hh:mm\"")
+            .arg(text);
     const int year = match.captured(3).toInt();
     if (!QDate::isValid(year, match.captured(2).toInt(), match.captured(1).toInt()))
-        return QStringLiteral("%1: there is no such date").arg(text);
+        return QCoreApplication::translate("ovra", "%1 : cette date n'existe pas").arg(text);
     if (match.captured(4).toInt() > 23 || match.captured(5).toInt() > 59)
-        return QStringLiteral("%1: there is no such time").arg(text);
+        return QCoreApplication::translate("ovra", "%1 : cette heure n'existe pas").arg(text);
     if (year < 2000 || year > 2099)
-        return QStringLiteral("%1: the instrument holds only the years 2000 to 2099").arg(text);
+        return QCoreApplication::translate("ovra",
+                                           "%1 : l'instrument ne garde que les années 2000 à 2099")
+            .arg(text);
     // The link converts with the same pattern; both must agree.
     if (!QDateTime::fromString(text, QLatin1String(TFormRS232::ClockTextFormat)).isValid())
-        return QStringLiteral("%1: there is no such time").arg(text);
+        return QCoreApplication::translate("ovra", "%1 : cette heure n'existe pas").arg(text);
     return QString();
 }
 

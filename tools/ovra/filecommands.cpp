@@ -6,6 +6,7 @@
 
 #include "data/fichiers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,7 +25,8 @@ int ReadForCommand(const QString& file, Session& session) {
     case FileOutcome::Accepted:
         return ExitSuccess;
     case FileOutcome::Rejected:
-        err << file << " : Format de fichier incorrect\n";
+        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
+            << '\n';
         return ExitRejected;
     case FileOutcome::Failed:
         err << outcome.message << '\n';
@@ -76,16 +78,29 @@ QString InfoText(const Session& session) {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text;
     QTextStream out(&text);
-    out << "Version:   " << session.SoftwareVersion << '\n'
-        << "Start:     " << session.StartText << '\n'
-        << "Method:    " << session.Method << '\n'
-        << "Count:     " << session.MeasurementCount << '\n'
-        << "Volume:    " << locale.toString(session.Volume, 'f', 2) << '\n'
-        << "EAPV:      " << locale.toString(session.Eapv, 'f', 3) << '\n'
-        << "Spectra:   " << (session.SpectraAvailable ? "available" : "unavailable") << '\n';
+    const std::pair<QString, QString> lines[] = {
+        {QCoreApplication::translate("ovra", "Version :"), session.SoftwareVersion},
+        {QCoreApplication::translate("ovra", "Début :"), session.StartText},
+        {QCoreApplication::translate("ovra", "Méthode :"), session.Method},
+        {QCoreApplication::translate("ovra", "Mesures :"),
+         QString::number(session.MeasurementCount)},
+        {QCoreApplication::translate("ovra", "Volume :"), locale.toString(session.Volume, 'f', 2)},
+        {QCoreApplication::translate("ovra", "EAPV :"), locale.toString(session.Eapv, 'f', 3)},
+        {QCoreApplication::translate("ovra", "Spectres :"),
+         session.SpectraAvailable ? QCoreApplication::translate("ovra", "disponibles")
+                                  : QCoreApplication::translate("ovra", "indisponibles")},
+    };
+    qsizetype width = 0;
+    for (const auto& line : lines)
+        width = qMax(width, line.first.size());
+    for (const auto& [label, value] : lines)
+        out << label.leftJustified(width + 1) << value << '\n';
     if (session.SpectraAvailable) {
         for (qint32 m = 0; m < session.MeasurementCount; ++m)
-            out << "  measurement " << m << ": total count " << TotalCount(session, m) << '\n';
+            out << QCoreApplication::translate("ovra", "  mesure %1 : comptage total %2")
+                       .arg(m)
+                       .arg(TotalCount(session, m))
+                << '\n';
     }
     return text;
 }
@@ -119,7 +134,7 @@ int RunInfo(const CommandLine& line) {
     if (!ParseCommandArguments(line, {{"--json"}}, 1, args, status))
         return status;
     if (args.positional.isEmpty())
-        return UsageError(line, QStringLiteral("FILE is missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "FICHIER manquant"));
     const QString file = args.positional.first();
     Session session;
     if (status = ReadForCommand(file, session); status != ExitSuccess)
@@ -135,16 +150,17 @@ int RunExport(const CommandLine& line) {
     if (!ParseCommandArguments(line, {{"--csv"}, {"-o", true}, {"--force"}}, 1, args, status))
         return status;
     if (args.positional.isEmpty())
-        return UsageError(line, QStringLiteral("FILE is missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "FICHIER manquant"));
     if (!args.Has("--csv"))
-        return UsageError(line, QStringLiteral("--csv is missing (the only format)"));
+        return UsageError(line,
+                          QCoreApplication::translate("ovra", "--csv manquant (le seul format)"));
     const QString input = args.positional.first();
     const QString output = args.Value("-o");
     // Refused before the input is even read: nothing is touched.
     if (!output.isEmpty()) {
         const QString problem = OutputFileProblem(output, {input}, args.Has("--force"));
         if (!problem.isEmpty()) {
-            PrintError(QStringLiteral("ovra: ") + problem);
+            PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
             return ExitUsage;
         }
     }
@@ -153,7 +169,9 @@ int RunExport(const CommandLine& line) {
         return status;
     // A header alone would look like an acquisition without measurements.
     if (!session.SpectraAvailable) {
-        PrintError(QStringLiteral("%1 : spectres indisponibles, rien à exporter").arg(input));
+        PrintError(
+            QCoreApplication::translate("ovra", "%1 : spectres indisponibles, rien à exporter")
+                .arg(input));
         return ExitRejected;
     }
     const QByteArray csv = SpectraCsv(session);
@@ -161,24 +179,28 @@ int RunExport(const CommandLine& line) {
         return WriteStandardOutput(csv) ? ExitSuccess : ExitFileError;
     QSaveFile file(output);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit()) {
-        PrintError(
-            QStringLiteral("%1 mesures écrites dans %2").arg(session.MeasurementCount).arg(output));
+        PrintError(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
+                       .arg(session.MeasurementCount)
+                       .arg(output));
         return ExitSuccess;
     }
-    PrintError(
-        QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(output, file.errorString()));
+    PrintError(QCoreApplication::translate("ovra", "Impossible d'écrire le fichier %1 : %2")
+                   .arg(output, DeviceErrorText(file)));
     return ExitFileError;
 }
 
-const CommandRegistration info("info", "FILE [--json]", "summary of a measurement file", RunInfo,
-                               "  --json  one JSON object on one line: numbers as numbers, the\n"
-                               "          start also in ISO 8601 (start_iso)\n");
-const CommandRegistration
-    exportCsv("export", "FILE --csv [-o OUT [--force]]", "spectra of a measurement file as CSV",
-              RunExport,
-              "  --csv     one line per measurement, one column per channel\n"
-              "  -o OUT    write OUT instead of standard output; never the input\n"
-              "  --force   replace OUT when it exists\n"
-              "A file whose spectra are unavailable is refused (exit 3).\n");
+const CommandRegistration info(
+    "info", QT_TRANSLATE_NOOP("ovra", "FICHIER [--json]"),
+    QT_TRANSLATE_NOOP("ovra", "résumé d'un fichier de mesures"), RunInfo,
+    QT_TRANSLATE_NOOP("ovra", "  --json  un objet JSON sur une ligne : les nombres en nombres, le\n"
+                              "          début aussi en ISO 8601 (start_iso)\n"));
+const CommandRegistration exportCsv(
+    "export", QT_TRANSLATE_NOOP("ovra", "FICHIER --csv [-o SORTIE [--force]]"),
+    QT_TRANSLATE_NOOP("ovra", "spectres d'un fichier de mesures en CSV"), RunExport,
+    QT_TRANSLATE_NOOP("ovra",
+                      "  --csv       une ligne par mesure, une colonne par canal\n"
+                      "  -o SORTIE   écrit SORTIE au lieu de la sortie standard ; jamais l'entrée\n"
+                      "  --force     remplace SORTIE si elle existe\n"
+                      "Un fichier aux spectres indisponibles est refusé (sortie 3).\n"));
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "config/parameterfile.h"
 #include "link/linkmessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTextStream>
@@ -74,7 +75,8 @@ QString MissingKeysText(const std::vector<int>& missing) {
     QStringList keys;
     for (const int index : missing)
         keys << QString::number(index + 1);
-    return QStringLiteral("Clés absentes du fichier, envoyées comme \"0\" : %1")
+    return QCoreApplication::translate("ovra",
+                                       "Clés absentes du fichier, envoyées comme \"0\" : %1")
         .arg(keys.join(QStringLiteral(", ")));
 }
 
@@ -104,8 +106,9 @@ int RunInitialise(const CommandLine& line) {
                 : options.clock;
         // The instrument would store another date than the one asked for.
         if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
-            PrintError(QStringLiteral("ovra: --clock ") + problem +
-                       QStringLiteral(" (or now, keep); nothing was sent"));
+            PrintError(QCoreApplication::translate(
+                           "ovra", "ovra : --clock %1 (ou now, keep) ; rien n'a été envoyé")
+                           .arg(problem));
             return ExitUsage;
         }
     }
@@ -114,19 +117,22 @@ int RunInitialise(const CommandLine& line) {
         const QFileInfo info(options.file);
         file = LoadParameterFile(options.file);
         if (!info.isFile() || !file.readable) {
-            PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(options.file));
+            PrintError(QCoreApplication::translate("ovra", "Impossible de lire le fichier %1")
+                           .arg(options.file));
             return ExitFileError;
         }
         // A file without any parameter is the wrong file, not 64 zeros to send.
         if (int(file.missing.size()) == ParameterCount) {
-            PrintError(QStringLiteral("Le fichier %1 ne contient aucun paramètre (section \"%2\")")
+            PrintError(QCoreApplication::translate(
+                           "ovra", "Le fichier %1 ne contient aucun paramètre (section \"%2\")")
                            .arg(options.file, QLatin1String(ParametersSection)));
             return ExitFileError;
         }
     }
     if (!options.confirmed) {
-        PrintError(QStringLiteral("initialise efface les mesures de l'instrument : rien n'a été "
-                                  "envoyé. Ajoutez --yes pour confirmer."));
+        PrintError(QCoreApplication::translate(
+            "ovra", "initialise efface les mesures de l'instrument : rien n'a été "
+                    "envoyé. Ajoutez --yes pour confirmer."));
         return ExitUsage;
     }
     if (!file.missing.empty())
@@ -143,10 +149,12 @@ int RunInitialise(const CommandLine& line) {
                 ? QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat))
                 : options.clock;
         if (!link.WriteInstrumentClock(when))
-            return FailConnectionOne(action, QStringLiteral("Erreur de communication"));
+            return FailConnectionOne(
+                action, QCoreApplication::translate("ovra", "Erreur de communication"));
     }
     if (!link.ReadParameters())
-        return FailConnectionOne(action, QStringLiteral("Erreur de communication (TimeOut)"));
+        return FailConnectionOne(
+            action, QCoreApplication::translate("ovra", "Erreur de communication (TimeOut)"));
     action.Disconnect();
 
     ParameterSet toSend = options.file.isEmpty() ? context.Session.Parameters : file.values;
@@ -156,16 +164,18 @@ int RunInitialise(const CommandLine& line) {
 }
 
 const CommandRegistration initialise(
-    "initialise", "[FILE.par] --yes [--clock now|keep|DATE]",
-    "set the clock (DATE: \"dd/mm/yyyy hh:nn\"), send and verify the parameters, erase the "
-    "measurements",
+    "initialise", QT_TRANSLATE_NOOP("ovra", "[FICHIER.par] --yes [--clock now|keep|DATE]"),
+    QT_TRANSLATE_NOOP("ovra", "règle l'horloge (DATE : \"jj/mm/aaaa hh:mm\"), envoie et vérifie "
+                              "les paramètres, efface les mesures"),
     RunInitialise,
-    "  FILE.par          the parameters to send; without it, the instrument's own set\n"
-    "                    (launch date and time stamped with now in both cases)\n"
-    "  --yes             go ahead: the measurement memory is erased (without it\n"
-    "                    nothing is sent, exit 2)\n"
-    "  --clock WHEN      now (default), keep, or \"dd/mm/yyyy hh:nn\" in the years\n"
-    "                    2000 to 2099\n"
-    "Exit 9 when the instrument gives back other values than it was sent.\n");
+    QT_TRANSLATE_NOOP(
+        "ovra",
+        "  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l'instrument\n"
+        "                  (date et heure de lancement mises à maintenant dans les deux cas)\n"
+        "  --yes           confirme : la mémoire des mesures est effacée (sans lui,\n"
+        "                  rien n'est envoyé, sortie 2)\n"
+        "  --clock QUAND   now (par défaut), keep, ou \"jj/mm/aaaa hh:mm\" dans les\n"
+        "                  années 2000 à 2099\n"
+        "Sortie 9 quand l'instrument rend d'autres valeurs que celles envoyées.\n"));
 
 } // namespace

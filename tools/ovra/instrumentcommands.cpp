@@ -9,6 +9,7 @@
 
 #include "arguments.h"
 #include "commands.h"
+
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
 #include "jsonfields.h"
@@ -18,6 +19,7 @@
 #include "data/fichiers.h"
 #include "link/wire.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -32,13 +34,13 @@ int ReadMemory(InstrumentAction& action, InstrumentConsole& console) {
     if (const int status = action.Connect(); status != ExitSuccess)
         return status;
     TFormRS232& link = action.link();
-    console.SetPhase(QStringLiteral("Mémoire"));
+    console.SetPhase(QCoreApplication::translate("ovra", "Mémoire"));
     if (!link.ReadMemoryCounts())
         return action.Fail();
-    console.SetPhase(QStringLiteral("Paramètres"));
+    console.SetPhase(QCoreApplication::translate("ovra", "Paramètres"));
     if (!link.ReadParameters())
         return action.Fail();
-    console.SetPhase(QStringLiteral("Répertoire"));
+    console.SetPhase(QCoreApplication::translate("ovra", "Répertoire"));
     if (!link.ReadAcquisitionDirectory())
         return action.Fail();
     console.Clear();
@@ -75,11 +77,21 @@ QString MemoryJson(const QString& device, const Context& context) {
 QString MemoryText(const Context& context) {
     QString text;
     QTextStream out(&text);
-    out << "Nombre total de mesures: " << context.StoredMeasurementCount << '\n'
-        << "Nombre d'acquisitions:   " << context.StoredAcquisitionCount << '\n'
-        << "Version logicielle:      " << context.Session.SoftwareVersion << '\n';
+    const QString labels[] = {QCoreApplication::translate("ovra", "Nombre total de mesures :"),
+                              QCoreApplication::translate("ovra", "Nombre d'acquisitions :"),
+                              QCoreApplication::translate("ovra", "Version logicielle :")};
+    qsizetype width = 0;
+    for (const QString& label : labels)
+        width = qMax(width, label.size());
+    out << labels[0].leftJustified(width + 1) << context.StoredMeasurementCount << '\n'
+        << labels[1].leftJustified(width + 1) << context.StoredAcquisitionCount << '\n'
+        << labels[2].leftJustified(width + 1) << context.Session.SoftwareVersion << '\n';
+    // The column titles are as wide as the columns below them.
     if (!context.AcquisitionDirectory.empty())
-        out << "\nRang  Acquisition  Date/Heure de début  Méthode  Mesures  Volume  EAPV\n";
+        out << '\n'
+            << QCoreApplication::translate(
+                   "ovra", "Rang  Acquisition  Date/Heure de début  Méthode  Mesures  Volume  EAPV")
+            << '\n';
     int row = 1;
     for (const AcquisitionDirectoryEntry& entry : context.AcquisitionDirectory) {
         out << QString::number(row++).rightJustified(4) << "  " << entry.Number.rightJustified(11)
@@ -112,17 +124,18 @@ int RunDownload(const CommandLine& line) {
         return status;
     qint64 row = 0;
     if (args.positional.isEmpty())
-        return UsageError(line, QStringLiteral("ROW is missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "RANG manquant"));
     if (!ParseNumber(args.positional.first(), 1, 65535, row))
-        return UsageError(line, NumberRangeText(QStringLiteral("ROW"), 1, 65535));
+        return UsageError(line,
+                          NumberRangeText(QCoreApplication::translate("ovra", "RANG"), 1, 65535));
     const QString output = args.Value("-o");
     if (output.isEmpty())
-        return UsageError(line, QStringLiteral("-o FILE is missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "-o FICHIER manquant"));
     // Before anything is sent: a download takes minutes, its end must not
     // find a file it may not write.
     if (const QString problem = OutputFileProblem(output, {}, args.Has("--force"));
         !problem.isEmpty()) {
-        PrintError(QStringLiteral("ovra: ") + problem);
+        PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
         return ExitUsage;
     }
 
@@ -132,13 +145,14 @@ int RunDownload(const CommandLine& line) {
         return status;
     Context& context = action.context();
     if (console.Interrupted()) {
-        PrintError(action.AboutDevice(QStringLiteral("Lecture annulée")));
+        PrintError(action.AboutDevice(QCoreApplication::translate("ovra", "Lecture annulée")));
         return ExitCancelled;
     }
     const int listed = int(context.AcquisitionDirectory.size());
     if (row > listed) {
         PrintError(action.AboutDevice(
-            QStringLiteral("Pas d'acquisition au rang %1 : l'instrument en liste %2.")
+            QCoreApplication::translate("ovra",
+                                        "Pas d'acquisition au rang %1 : l'instrument en liste %2.")
                 .arg(row)
                 .arg(listed)));
         return ExitUsage;
@@ -147,7 +161,7 @@ int RunDownload(const CommandLine& line) {
     if (status = action.Connect(); status != ExitSuccess)
         return status;
     const AcquisitionDirectoryEntry entry = context.AcquisitionDirectory[std::size_t(row - 1)];
-    console.SetPhase(QStringLiteral("Mesures"), entry.Count.toInt());
+    console.SetPhase(QCoreApplication::translate("ovra", "Mesures"), entry.Count.toInt());
     context.Session.SpectraAvailable = true;
     if (!action.link().ReadAcquisition(int(row - 1)))
         return action.Fail();
@@ -159,7 +173,7 @@ int RunDownload(const CommandLine& line) {
         PrintError(written.message);
         return ExitFileError;
     }
-    PrintError(QStringLiteral("Acquisition %1 (%2 mesures) écrite dans %3")
+    PrintError(QCoreApplication::translate("ovra", "Acquisition %1 (%2 mesures) écrite dans %3")
                    .arg(entry.Number)
                    .arg(context.Session.MeasurementCount)
                    .arg(output));
@@ -170,7 +184,7 @@ int RunDownload(const CommandLine& line) {
 int ReadInstrumentParameters(InstrumentAction& action, InstrumentConsole& console) {
     if (const int status = action.Connect(); status != ExitSuccess)
         return status;
-    console.SetPhase(QStringLiteral("Paramètres"));
+    console.SetPhase(QCoreApplication::translate("ovra", "Paramètres"));
     if (!action.link().ReadParameters())
         return action.Fail();
     console.Clear();
@@ -180,16 +194,18 @@ int ReadInstrumentParameters(InstrumentAction& action, InstrumentConsole& consol
 int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
     const int formats = int(args.Has("--json")) + int(args.Has("--table")) + int(args.Has("-o"));
     if (formats > 1)
-        return UsageError(line, QStringLiteral("give one of --json, --table and -o FILE"));
+        return UsageError(line, QCoreApplication::translate(
+                                    "ovra", "donnez un seul de --json, --table et -o FICHIER"));
     if (args.Has("--allow-missing") || args.Has("--yes"))
-        return UsageError(line, QStringLiteral("--allow-missing and --yes are for params write"));
+        return UsageError(line, QCoreApplication::translate(
+                                    "ovra", "--allow-missing et --yes vont avec params write"));
     const QString output = args.Value("-o");
     if (args.Has("--force") && output.isEmpty())
-        return UsageError(line, QStringLiteral("--force goes with -o FILE"));
+        return UsageError(line, QCoreApplication::translate("ovra", "--force va avec -o FICHIER"));
     if (!output.isEmpty()) {
         if (const QString problem = OutputFileProblem(output, {}, args.Has("--force"));
             !problem.isEmpty()) {
-            PrintError(QStringLiteral("ovra: ") + problem);
+            PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
             return ExitUsage;
         }
     }
@@ -220,38 +236,45 @@ int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
         PrintError(ParameterFileWriteRefused(output));
         return ExitFileError;
     }
-    PrintError(QStringLiteral("%1 paramètres écrits dans %2").arg(ParameterCount).arg(output));
+    PrintError(QCoreApplication::translate("ovra", "%1 paramètres écrits dans %2")
+                   .arg(ParameterCount)
+                   .arg(output));
     return ExitSuccess;
 }
 
 int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
     if (args.positional.size() < 2)
-        return UsageError(line, QStringLiteral("FILE is missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "FICHIER manquant"));
     if (args.Has("--json") || args.Has("--table") || args.Has("-o") || args.Has("--force"))
         return UsageError(line,
-                          QStringLiteral("--json, --table, -o and --force are for params read"));
+                          QCoreApplication::translate(
+                              "ovra", "--json, --table, -o et --force vont avec params read"));
     const QString file = args.positional.at(1);
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable()) {
-        PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(file));
+        PrintError(
+            QCoreApplication::translate("ovra", "Impossible de lire le fichier %1").arg(file));
         return ExitFileError;
     }
     // A missing key would be sent as "0": the serial number, CONFIG and the
     // calibration gone. Only a complete file goes, or an explicit wish.
     const ParameterFileContent read = LoadParameterFile(file);
     if (!read.readable) {
-        PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(file));
+        PrintError(
+            QCoreApplication::translate("ovra", "Impossible de lire le fichier %1").arg(file));
         return ExitFileError;
     }
     if (int(read.missing.size()) == ParameterCount) {
-        PrintError(QStringLiteral("%1 : pas un fichier de paramètres (aucune clé 1 à 64 dans la "
-                                  "section \"Parameters\"). Rien n'a été envoyé.")
+        PrintError(QCoreApplication::translate(
+                       "ovra", "%1 : pas un fichier de paramètres (aucune clé 1 à 64 dans la "
+                               "section \"Parameters\"). Rien n'a été envoyé.")
                        .arg(file));
         return ExitRejected;
     }
     if (!read.missing.empty() && !args.Has("--allow-missing")) {
-        PrintError(QStringLiteral("%1 : clés absentes de la section \"Parameters\" : %2. Rien "
-                                  "n'a été envoyé ; --allow-missing les envoie comme \"0\".")
+        PrintError(QCoreApplication::translate(
+                       "ovra", "%1 : clés absentes de la section \"Parameters\" : %2. Rien "
+                               "n'a été envoyé ; --allow-missing les envoie comme \"0\".")
                        .arg(file, KeysText(read.missing)));
         return ExitRejected;
     }
@@ -265,7 +288,8 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
     const std::vector<int> changed = ChangedParameters(current, read.values);
     if (changed.empty()) {
         action.Disconnect();
-        PrintOut(QStringLiteral("Rien à changer : l'instrument a déjà les %1 valeurs de %2.\n")
+        PrintOut(QCoreApplication::translate(
+                     "ovra", "Rien à changer : l'instrument a déjà les %1 valeurs de %2.\n")
                      .arg(ParameterCount)
                      .arg(file));
         return ExitSuccess;
@@ -273,25 +297,27 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
     PrintOut(ChangesTable(changed, current, read.values));
     if (!args.Has("--yes")) {
         action.Disconnect();
-        PrintError(QStringLiteral("%1 paramètre(s) changeraient. Rien n'a été envoyé ; ajoutez "
-                                  "--yes pour les écrire.")
+        PrintError(QCoreApplication::translate(
+                       "ovra", "%1 paramètre(s) changeraient. Rien n'a été envoyé ; ajoutez "
+                               "--yes pour les écrire.")
                        .arg(changed.size()));
         return ExitUsage;
     }
     if (!read.missing.empty())
-        PrintError(
-            QStringLiteral("Clés absentes, envoyées comme \"0\" : %1").arg(KeysText(read.missing)));
+        PrintError(QCoreApplication::translate("ovra", "Clés absentes, envoyées comme \"0\" : %1")
+                       .arg(KeysText(read.missing)));
     // The instrument takes the whole set: every entry is sent, as the
     // configuration window does.
     session.Parameters = read.values;
-    console.SetPhase(QStringLiteral("Écriture des paramètres"));
+    console.SetPhase(QCoreApplication::translate("ovra", "Écriture des paramètres"));
     if (!action.link().WriteParameters())
         return action.Fail();
     console.Clear();
     action.Disconnect();
-    PrintError(action.AboutDevice(QStringLiteral("%1 paramètre(s) changé(s), %2 envoyés")
-                                      .arg(changed.size())
-                                      .arg(ParameterCount)));
+    PrintError(action.AboutDevice(
+        QCoreApplication::translate("ovra", "%1 paramètre(s) changé(s), %2 envoyés")
+            .arg(changed.size())
+            .arg(ParameterCount)));
     return ExitSuccess;
 }
 
@@ -306,15 +332,17 @@ int RunParams(const CommandLine& line) {
     const QString verb = args.positional.value(0);
     if (verb == QLatin1String("read")) {
         if (args.positional.size() > 1)
-            return UsageError(line,
-                              QStringLiteral("unexpected argument %1").arg(args.positional[1]));
+            return UsageError(line, QCoreApplication::translate("ovra", "argument inattendu %1")
+                                        .arg(args.positional[1]));
         return RunParamsRead(line, args);
     }
     if (verb == QLatin1String("write"))
         return RunParamsWrite(line, args);
     if (verb.isEmpty())
-        return UsageError(line, QStringLiteral("read or write is missing"));
-    return UsageError(line, QStringLiteral("unknown params action %1 (read or write)").arg(verb));
+        return UsageError(line, QCoreApplication::translate("ovra", "read ou write manquant"));
+    return UsageError(
+        line, QCoreApplication::translate("ovra", "action de params inconnue %1 (read ou write)")
+                  .arg(verb));
 }
 
 int RunClock(const CommandLine& line) {
@@ -325,8 +353,8 @@ int RunClock(const CommandLine& line) {
     const QString verb = args.positional.value(0);
     if (verb == QLatin1String("read")) {
         if (args.positional.size() > 1)
-            return UsageError(line,
-                              QStringLiteral("unexpected argument %1").arg(args.positional[1]));
+            return UsageError(line, QCoreApplication::translate("ovra", "argument inattendu %1")
+                                        .arg(args.positional[1]));
         InstrumentAction action(line);
         if (status = action.Connect(); status != ExitSuccess)
             return status;
@@ -344,20 +372,22 @@ int RunClock(const CommandLine& line) {
                    : ExitFileError;
     }
     if (verb != QLatin1String("set"))
-        return UsageError(line,
-                          verb.isEmpty()
-                              ? QStringLiteral("read or set is missing")
-                              : QStringLiteral("unknown clock action %1 (read or set)").arg(verb));
+        return UsageError(line, verb.isEmpty()
+                                    ? QCoreApplication::translate("ovra", "read ou set manquant")
+                                    : QCoreApplication::translate(
+                                          "ovra", "action de clock inconnue %1 (read ou set)")
+                                          .arg(verb));
     if (args.Has("--json"))
-        return UsageError(line, QStringLiteral("--json is for clock read"));
+        return UsageError(line, QCoreApplication::translate("ovra", "--json va avec clock read"));
     if (args.positional.size() < 2)
-        return UsageError(line, QStringLiteral("the date and time are missing"));
+        return UsageError(line, QCoreApplication::translate("ovra", "la date et l'heure manquent"));
     QString when = args.positional.at(1);
     if (when == QLatin1String("now"))
         when = QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
     // The instrument would store another date than the one asked for.
     if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
-        PrintError(QStringLiteral("ovra: ") + problem + QStringLiteral("; nothing was sent"));
+        PrintError(
+            QCoreApplication::translate("ovra", "ovra : %1 ; rien n'a été envoyé").arg(problem));
         return ExitUsage;
     }
     InstrumentAction action(line);
@@ -369,38 +399,48 @@ int RunClock(const CommandLine& line) {
     return ExitSuccess;
 }
 
-const CommandRegistration memory("memory", "[--json]",
-                                 "counts, parameters and acquisitions stored in the instrument",
-                                 RunMemory,
-                                 "  --json  one JSON object: numbers as numbers, each start also\n"
-                                 "          in ISO 8601 (start_iso)\n");
-const CommandRegistration
-    download("download", "ROW -o FILE [--force]",
-             "download the acquisition listed at ROW into FILE", RunDownload,
-             "  ROW        the acquisition's row in the list of \"ovra memory\", from 1\n"
-             "  -o FILE    the measurement file to write (\".ovra\"); checked before anything\n"
-             "             is sent to the instrument\n"
-             "  --force    replace FILE when it exists\n"
-             "Ctrl-C cancels the download (exit 8).\n");
+const CommandRegistration memory(
+    "memory", "[--json]",
+    QT_TRANSLATE_NOOP("ovra", "compteurs, paramètres et acquisitions gardés dans l'instrument"),
+    RunMemory,
+    QT_TRANSLATE_NOOP("ovra",
+                      "  --json  un objet JSON : les nombres en nombres, chaque début aussi\n"
+                      "          en ISO 8601 (start_iso)\n"));
+const CommandRegistration download(
+    "download", QT_TRANSLATE_NOOP("ovra", "RANG -o FICHIER [--force]"),
+    QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER"), RunDownload,
+    QT_TRANSLATE_NOOP(
+        "ovra",
+        "  RANG         le rang de l'acquisition dans la liste d'\"ovra memory\", à partir de 1\n"
+        "  -o FICHIER   le fichier de mesures à écrire (\".ovra\") ; vérifié avant tout\n"
+        "               envoi à l'instrument\n"
+        "  --force      remplace FICHIER s'il existe\n"
+        "Ctrl-C annule la lecture (sortie 8).\n"));
 const CommandRegistration params(
-    "params", "read [--json | --table | -o FILE.par] | write FILE.par [--yes]",
-    "read or write the instrument's parameters", RunParams,
-    "  read                 the 64 parameters in the parameter-file format (section\n"
-    "                       \"Parameters\", keys \"1\" to \"64\"): \"> FILE.par\" makes a file\n"
-    "  read --json          one JSON object, each parameter with its key and name\n"
-    "  read --table         a table to read\n"
-    "  read -o FILE.par     write FILE.par; with --force an existing file gets the 64\n"
-    "                       keys and keeps its other lines\n"
-    "  write FILE.par       reads the instrument's set and lists what FILE.par would\n"
-    "                       change; sends nothing without --yes (exit 2)\n"
-    "  --yes                write the set when something changes\n"
-    "  --allow-missing      send a key missing from FILE.par as \"0\" (otherwise such a\n"
-    "                       file is refused, exit 3)\n");
-const CommandRegistration clock("clock", "read [--json] | set \"dd/mm/yyyy hh:nn\"|now",
-                                "read or set the instrument's clock", RunClock,
-                                "  read         the instrument's clock, \"dd/mm/yyyy hh:nn\"\n"
-                                "  read --json  also in ISO 8601 (clock_iso)\n"
-                                "  set WHEN     a date of the years 2000 to 2099 (the instrument\n"
-                                "               keeps two digits of the year), or now\n");
+    "params",
+    QT_TRANSLATE_NOOP("ovra",
+                      "read [--json | --table | -o FICHIER.par] | write FICHIER.par [--yes]"),
+    QT_TRANSLATE_NOOP("ovra", "lit ou écrit les paramètres de l'instrument"), RunParams,
+    QT_TRANSLATE_NOOP(
+        "ovra",
+        "  read                 les 64 paramètres au format des fichiers de paramètres\n"
+        "                       (section \"Parameters\", clés \"1\" à \"64\") : \"> FICHIER.par\"\n"
+        "                       fait un fichier\n"
+        "  read --json          un objet JSON, chaque paramètre avec sa clé et son nom\n"
+        "  read --table         un tableau à lire\n"
+        "  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit\n"
+        "                       les 64 clés et garde ses autres lignes\n"
+        "  write FICHIER.par    lit les paramètres de l'instrument et liste ce que\n"
+        "                       FICHIER.par changerait ; n'envoie rien sans --yes (sortie 2)\n"
+        "  --yes                écrit les paramètres quand quelque chose change\n"
+        "  --allow-missing      envoie une clé absente de FICHIER.par comme \"0\" (sinon un\n"
+        "                       tel fichier est refusé, sortie 3)\n"));
+const CommandRegistration clock(
+    "clock", QT_TRANSLATE_NOOP("ovra", "read [--json] | set \"jj/mm/aaaa hh:mm\"|now"),
+    QT_TRANSLATE_NOOP("ovra", "lit ou règle l'horloge de l'instrument"), RunClock,
+    QT_TRANSLATE_NOOP("ovra", "  read         l'horloge de l'instrument, \"jj/mm/aaaa hh:mm\"\n"
+                              "  read --json  aussi en ISO 8601 (clock_iso)\n"
+                              "  set QUAND    une date des années 2000 à 2099 (l'instrument garde\n"
+                              "               deux chiffres de l'année), ou now\n"));
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "link/linkmessages.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 InstrumentAction::InstrumentAction(const CommandLine& line)
     : m_link(m_context) {
     // The same settings file as the window program, so a port chosen there is
@@ -38,7 +40,8 @@ int InstrumentAction::Fail() {
 }
 
 QString InstrumentAction::AboutDevice(const QString& text) const {
-    return m_link.PortName() + QStringLiteral(" : ") + text;
+    // "DEVICE : text" in French, "DEVICE: text" in English.
+    return QCoreApplication::translate("ovra", "%1 : %2").arg(m_link.PortName(), text);
 }
 
 void InstrumentAction::Disconnect() {

@@ -16,10 +16,15 @@
 
 namespace {
 
+// The built-in texts are French; the language module gives them in English.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ovra", text);
+}
+
 struct RegisteredCommand {
-    QString arguments;
-    QString summary;
-    QString help;
+    const char* arguments = "";
+    const char* summary = "";
+    const char* help = nullptr;
     CommandFunction function = nullptr;
 };
 
@@ -28,39 +33,84 @@ std::map<QString, RegisteredCommand>& Commands() {
     return commands;
 }
 
-constexpr char ToolOptions[] =
-    "options, before the command:\n"
-    "  --port DEVICE            serial port of the instrument (default: the port chosen\n"
-    "                           in OvraView2, from ovra.ini in the program directory)\n"
-    "  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)\n"
-    "  -h, --help               this help; \"ovra COMMAND --help\" for a command's\n"
-    "  --version                the version\n"
-    "\n"
-    "exit codes: 0 done, 2 wrong usage or refused before anything was done,\n"
-    "3 rejected file, 4 file error, 5 no connection, 6 communication error,\n"
-    "7 checksum error, 8 cancelled, 9 read back other values than were sent\n";
+constexpr char ToolOptions[] = QT_TRANSLATE_NOOP(
+    "ovra", "options, avant la commande :\n"
+            "  --port PERIPHERIQUE          port série de l'instrument (par défaut : le port\n"
+            "                               choisi dans OvraView2, d'ovra.ini dans le dossier\n"
+            "                               du programme)\n"
+            "  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le\n"
+            "                               trouve)\n"
+            "  -h, --help                   cette aide ; \"ovra COMMANDE --help\" pour celle\n"
+            "                               d'une commande\n"
+            "  --version                    la version\n"
+            "\n"
+            "codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,\n"
+            "3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de\n"
+            "communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres\n"
+            "que celles envoyées\n");
+
+QString ToolSynopsis() {
+    return QCoreApplication::translate(
+        "ovra", "utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] "
+                "COMMANDE [ARGUMENTS]");
+}
 
 void WriteToolUsage(QTextStream& out) {
-    out << "usage: ovra [--port DEVICE] [--program-directory DIR] COMMAND [ARGS]\n\ncommands:\n";
+    out << ToolSynopsis() << "\n\n" << QCoreApplication::translate("ovra", "commandes :") << '\n';
     constexpr int Column = 40;
     for (const auto& [name, command] : Commands()) {
-        const QString synopsis = name + QLatin1Char(' ') + command.arguments;
+        const QString synopsis = name + QLatin1Char(' ') + Tr(command.arguments);
         // A long synopsis gets its own line rather than pushing the summary out.
         if (synopsis.size() > Column)
             out << "  " << synopsis << '\n' << QString(Column + 3, QLatin1Char(' '));
         else
             out << "  " << synopsis.leftJustified(Column) << ' ';
-        out << command.summary << '\n';
+        out << Tr(command.summary) << '\n';
     }
 }
 
 void WriteCommandUsage(QTextStream& out, const QString& name, const RegisteredCommand& command) {
-    out << "usage: ovra [--port DEVICE] [--program-directory DIR] " << name << ' '
-        << command.arguments << '\n';
+    out << QCoreApplication::translate(
+               "ovra",
+               "utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] %1 %2")
+               .arg(name, Tr(command.arguments))
+        << '\n';
 }
 
 bool IsHelp(const QString& arg) {
     return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+// The options before the command. A mistake ends them; the first of help,
+// version or a mistake is what the run does, once the language is known
+// (the program directory may come after --help).
+struct ToolOptionsRead {
+    enum { Command, Help, Version, UnknownOption, MissingValue } outcome = Command;
+    QString option; // the one mistaken
+};
+
+ToolOptionsRead ReadToolOptions(QStringList& args, CommandLine& line) {
+    ToolOptionsRead read;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1Char('-'))) {
+        const QString option = args.takeFirst();
+        if (IsHelp(option) || option == QLatin1String("--version")) {
+            if (read.outcome == ToolOptionsRead::Command)
+                read.outcome = IsHelp(option) ? ToolOptionsRead::Help : ToolOptionsRead::Version;
+            continue;
+        }
+        const bool port = option == QLatin1String("--port");
+        const bool known = port || option == QLatin1String("--program-directory");
+        if (known && !args.isEmpty()) {
+            (port ? line.port : line.programDirectory) = args.takeFirst();
+            continue;
+        }
+        if (read.outcome == ToolOptionsRead::Command) {
+            read.outcome = known ? ToolOptionsRead::MissingValue : ToolOptionsRead::UnknownOption;
+            read.option = option;
+        }
+        break;
+    }
+    return read;
 }
 
 } // namespace
@@ -68,9 +118,7 @@ bool IsHelp(const QString& arg) {
 CommandRegistration::CommandRegistration(const char* name, const char* arguments,
                                          const char* summary, CommandFunction function,
                                          const char* help) {
-    Commands()[QString::fromLatin1(name)] = {QString::fromUtf8(arguments),
-                                             QString::fromUtf8(summary),
-                                             QString::fromUtf8(help ? help : ""), function};
+    Commands()[QString::fromLatin1(name)] = {arguments, summary, help, function};
 }
 
 void PrintUsage() {
@@ -80,14 +128,18 @@ void PrintUsage() {
 
 int UsageError(const CommandLine& line, const QString& message) {
     QTextStream err(stderr);
-    err << "ovra: " << message << '\n';
+    err << QCoreApplication::translate("ovra", "ovra : %1").arg(message) << '\n';
     const auto found = Commands().find(line.command);
     if (found == Commands().end()) {
         WriteToolUsage(err);
-        err << "Try 'ovra --help' for more information.\n";
+        err << QCoreApplication::translate("ovra", "Essayez \"ovra --help\" pour en savoir plus.")
+            << '\n';
     } else {
         WriteCommandUsage(err, found->first, found->second);
-        err << "Try 'ovra " << found->first << " --help' for more information.\n";
+        err << QCoreApplication::translate("ovra",
+                                           "Essayez \"ovra %1 --help\" pour en savoir plus.")
+                   .arg(found->first)
+            << '\n';
     }
     return ExitUsage;
 }
@@ -99,53 +151,57 @@ int main(int argc, char** argv) {
 
     CommandLine line;
     QStringList args = app.arguments().mid(1);
-    while (!args.isEmpty() && args.first().startsWith(QLatin1Char('-'))) {
-        const QString option = args.takeFirst();
-        if (IsHelp(option)) {
-            QTextStream out(stdout);
-            WriteToolUsage(out);
-            out << '\n' << ToolOptions;
-            return ExitSuccess;
-        }
-        if (option == QLatin1String("--version")) {
-            QTextStream(stdout) << "ovra " << OVRA_VERSION << '\n';
-            return ExitSuccess;
-        }
-        const bool port = option == QLatin1String("--port");
-        if (!port && option != QLatin1String("--program-directory"))
-            return UsageError(line, QStringLiteral("unknown option %1").arg(option));
-        if (args.isEmpty())
-            return UsageError(line, QStringLiteral("option %1 needs a value").arg(option));
-        (port ? line.port : line.programDirectory) = args.takeFirst();
-    }
-    if (args.isEmpty())
-        return UsageError(line, QStringLiteral("no command given"));
-    const QString name = args.takeFirst();
-    const auto found = Commands().find(name);
-    if (found == Commands().end())
-        return UsageError(line, QStringLiteral("unknown command %1").arg(name));
-    line.command = name;
-    line.args = args;
-    if (std::any_of(args.cbegin(), args.cend(), IsHelp)) {
-        QTextStream out(stdout);
-        WriteCommandUsage(out, found->first, found->second);
-        out << '\n' << found->second.summary << '\n';
-        if (!found->second.help.isEmpty())
-            out << '\n' << found->second.help;
-        return ExitSuccess;
-    }
-    // A mistyped directory would quietly give the defaults of an empty one.
-    if (!line.programDirectory.isEmpty() && !QFileInfo(line.programDirectory).isDir())
-        return UsageError(
-            line,
-            QStringLiteral("--program-directory %1: no such directory").arg(line.programDirectory));
-    // The window program's language, with its module installed beside this
-    // tool, for the texts the two share (file and instrument messages).
+    const ToolOptionsRead options = ReadToolOptions(args, line);
+
+    // The window program's language, from the settings of the program
+    // directory the options name, and its module installed beside this tool.
     Context settings;
     settings.ProgramDirectory =
         line.programDirectory.isEmpty() ? FindProgramDirectory().directory : line.programDirectory;
     LanguageModules languages(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ovraview2")));
     languages.Load(SelectedLocaleId(ReadSetting(settings, SettingKeys::Langue)));
+
+    switch (options.outcome) {
+    case ToolOptionsRead::Help: {
+        QTextStream out(stdout);
+        WriteToolUsage(out);
+        out << '\n' << Tr(ToolOptions);
+        return ExitSuccess;
+    }
+    case ToolOptionsRead::Version:
+        QTextStream(stdout) << "ovra " << OVRA_VERSION << '\n';
+        return ExitSuccess;
+    case ToolOptionsRead::UnknownOption:
+        return UsageError(
+            line, QCoreApplication::translate("ovra", "option inconnue %1").arg(options.option));
+    case ToolOptionsRead::MissingValue:
+        return UsageError(line, QCoreApplication::translate("ovra", "l'option %1 attend une valeur")
+                                    .arg(options.option));
+    case ToolOptionsRead::Command:
+        break;
+    }
+    if (args.isEmpty())
+        return UsageError(line, QCoreApplication::translate("ovra", "aucune commande donnée"));
+    const QString name = args.takeFirst();
+    const auto found = Commands().find(name);
+    if (found == Commands().end())
+        return UsageError(line,
+                          QCoreApplication::translate("ovra", "commande inconnue %1").arg(name));
+    line.command = name;
+    line.args = args;
+    if (std::any_of(args.cbegin(), args.cend(), IsHelp)) {
+        QTextStream out(stdout);
+        WriteCommandUsage(out, found->first, found->second);
+        out << '\n' << Tr(found->second.summary) << '\n';
+        if (found->second.help)
+            out << '\n' << Tr(found->second.help);
+        return ExitSuccess;
+    }
+    // A mistyped directory would quietly give the defaults of an empty one.
+    if (!line.programDirectory.isEmpty() && !QFileInfo(line.programDirectory).isDir())
+        return UsageError(
+            line, QCoreApplication::translate("ovra", "--program-directory %1 : dossier inexistant")
+                      .arg(line.programDirectory));
     return found->second.function(line);
 }

@@ -2,6 +2,7 @@
 
 #include "config/parameterfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,7 +50,8 @@ QString ParametersJson(const QString& device, const Session& session) {
 QString ParametersTable(const Session& session) {
     QString text;
     QTextStream out(&text);
-    out << "Version logicielle: " << session.SoftwareVersion << '\n';
+    out << QCoreApplication::translate("ovra", "Version logicielle :") << ' '
+        << session.SoftwareVersion << '\n';
     for (int i = 0; i < ParameterCount; ++i) {
         out << QString::number(i + 1).rightJustified(2) << ' '
             << ParameterNames()[std::size_t(i)].leftJustified(14) << ' '
@@ -71,8 +73,10 @@ QString ChangesTable(const std::vector<int>& changed, const ParameterSet& curren
                      const ParameterSet& next) {
     QString text;
     QTextStream out(&text);
-    out << QStringLiteral("Clé").rightJustified(3) << ' ' << QStringLiteral("Nom").leftJustified(14)
-        << ' ' << QStringLiteral("Actuel").leftJustified(20) << " Nouveau\n";
+    out << QCoreApplication::translate("ovra", "Clé").rightJustified(3) << ' '
+        << QCoreApplication::translate("ovra", "Nom").leftJustified(14) << ' '
+        << QCoreApplication::translate("ovra", "Actuel").leftJustified(20) << ' '
+        << QCoreApplication::translate("ovra", "Nouveau") << '\n';
     for (const int i : changed) {
         out << QString::number(i + 1).rightJustified(3) << ' '
             << ParameterNames()[std::size_t(i)].leftJustified(14) << ' '
