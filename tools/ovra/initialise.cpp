@@ -111,8 +111,8 @@ int RunInitialise(const CommandLine& line) {
     const bool keepClock = options.clock == QLatin1String("keep");
     const bool clockNow = options.clock == QLatin1String("now");
     if (!keepClock && !clockNow && !ClockTextToDateTime(options.clock).isValid()) {
-        PrintError(QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\", "
-                                  "now ou keep)")
+        PrintError(QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\" "
+                                  "de 2000 à 2099, now ou keep)")
                        .arg(options.clock));
         return ExitUsage;
     }
