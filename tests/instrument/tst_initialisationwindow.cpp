@@ -239,6 +239,10 @@ void TestInitialisationWindow::clockWindow_data() {
     QTest::newRow("Modifier, no such date")
         << "ButtonModify" << false << "31/02/2011 10:00" << QByteArrayList() << unchanged
         << NotADateMessage("31/02/2011 10:00") << false;
+    // The instrument keeps two year digits.
+    QTest::newRow("Modifier, year out of reach")
+        << "ButtonModify" << false << "24/12/1999 18:30" << QByteArrayList() << unchanged
+        << NotADateMessage("24/12/1999 18:30") << false;
     QTest::newRow("Conserver") << "ButtonKeep" << false << "24/12/2011 18:30" << keep << unchanged
                                << "" << true;
     QTest::newRow("Annuler") << "ButtonClose" << true << "" << QByteArrayList() << unchanged << ""
