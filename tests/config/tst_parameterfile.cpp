@@ -71,6 +71,13 @@ void TestParameterFile::saveKeepsEveryOtherLineAndLoadsBack() {
     QVERIFY(loaded.readable);
     QVERIFY(loaded.missing.empty());
     QCOMPARE(loaded.values, set);
+    // A new file: one section, the keys in order "1" to "64", CR LF.
+    const QString fresh = dir.filePath(QStringLiteral("new.par"));
+    QVERIFY(SaveParameterFile(fresh, set));
+    QByteArray expected = "[Parameters]\r\n";
+    for (int i = 0; i < ParameterCount; ++i)
+        expected += QByteArray::number(i + 1) + '=' + set[i].toLatin1() + "\r\n";
+    QCOMPARE(ReadAll(fresh), expected);
 }
 
 void TestParameterFile::missingKeys_data() {
