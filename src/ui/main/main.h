@@ -80,6 +80,11 @@ public:
     // The Instrument menu (maininstrument.cpp).
     void MenuReadClick();
     void MenuCommunicationsClick();
+    // "Initialisation": the instrument's clock read, then the clock window
+    // (mainconfiguration.cpp, with the two openers below).
+    void MenuInitializationClick();
+    void MenuConfigurationClick();
+    void MenuParametresClick();
     // The tick of LMDHiTimerAutoDetection: the instrument actions available again.
     void AccessButtons();
     // Around every exchange with the instrument: LMDHiTimerAutoDetection
@@ -126,6 +131,14 @@ private:
     // Shown beside a disabled main window, which its closing enables again.
     void ShowSecondaryWindow(QWidget& window);
     void AttachInstrumentWindows();
+    void AttachConfigurationWindows();
+    // The clock window's hand-over: the configuration window in
+    // ModeInitialisation, the launch stamped.
+    void OpenInitialisation();
+    // A loaded session keeps the parameters it was measured with, whatever
+    // the configuration windows do to Parameters while they are open.
+    void KeepSessionParameters();
+    void RestoreSessionParameters();
     // "Lecture" after the unsaved-data question: counts, parameters, directory.
     void ReadInstrumentMemory(TFormMemoire& memoire, TFormRS232& link);
 
@@ -155,6 +168,14 @@ private:
     QProgressBar* LMDProgressBar = nullptr;
     QTimer* LMDHiTimerAutoDetection = nullptr;
     QObject* m_closeRefusal = nullptr;
+
+    struct KeptParameters {
+        bool kept = false;
+        ParameterSet parameters;
+        ParameterSet savedParameters;
+        QString softwareVersion;
+    };
+    KeptParameters m_keptParameters;
 
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;

@@ -7,6 +7,7 @@
 #include "link/linkmessages.h"
 #include "link/rs232.h"
 #include "ui/instrument/comm.h"
+#include "ui/instrument/config.h"
 #include "ui/instrument/memoire.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ void TFormMain::AttachInstrumentWindows() {
     if (m_windows.FormCommunication)
         connect(m_windows.FormCommunication, &QDialog::finished, this,
                 [this] { setEnabled(true); });
+    AttachConfigurationWindows();
 }
 
 void TFormMain::BeginExchange() {
@@ -62,6 +64,8 @@ void TFormMain::EndExchange() {
 }
 
 void TFormMain::AccessButtons() {
+    if (m_windows.FormConfig)
+        m_windows.FormConfig->AccessButtons();
     MenuRead->setEnabled(true);
     MenuInitialization->setEnabled(true);
 }

@@ -2,14 +2,14 @@
 
 #include "link/rs232.h"
 #include "ui/dialogs/about.h"
+#include "ui/dialogs/dialogservice.h"
+#include "ui/dialogs/directory.h"
+#include "ui/dialogs/print.h"
 #include "ui/instrument/clock.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
-#include "ui/dialogs/dialogservice.h"
-#include "ui/dialogs/directory.h"
-#include "ui/main/main.h"
 #include "ui/instrument/memoire.h"
-#include "ui/dialogs/print.h"
+#include "ui/main/main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,8 +55,10 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
     FormRS232 = port ? std::make_unique<TFormRS232>(context, std::move(port))
                      : std::make_unique<TFormRS232>(context);
     FormMemoire->AttachLink(*FormRS232);
+    FormClock->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs, *FormRS232);
     FormConfig = std::make_unique<TFormConfig>(context, dialogs);
+    FormConfig->AttachLink(*FormRS232);
 
     SecondaryWindows secondary;
     secondary.FormAbout = FormAbout.get();
