@@ -27,7 +27,7 @@ ParameterSet SampleSet() {
     for (int i = 0; i < ParameterCount; ++i)
         set[i] = QStringLiteral("v%1").arg(i + 1);
     set[9] = QStringLiteral("1");
-    set[63] = QStringLiteral("Cave\tété"); // TAB and Windows-1252 letters kept
+    set[63] = QStringLiteral("Cave\tété"); // TAB and accented letters kept
     set[20] = QString();                   // an empty value is a value, not a missing key
     return set;
 }
