@@ -8,10 +8,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Encodings", text);
-}
-
 // "dd/mm/yyyy" with "/" whatever the system uses; the day and month may have
 // one digit, as a typed date may.
 QDate DayFirstDate(const QString& text) {
@@ -44,11 +40,12 @@ IntegerConversion ConvertInteger(const QString& text) {
 }
 
 QString NotAnIntegerMessage(const QString& text) {
-    return Tr("'%1' n'est pas une valeur entière correcte").arg(text);
+    return QCoreApplication::translate("Encodings", "'%1' n'est pas une valeur entière correcte")
+        .arg(text);
 }
 
 QString NotADateMessage(const QString& text) {
-    return Tr("'%1' n'est pas une date correcte").arg(text);
+    return QCoreApplication::translate("Encodings", "'%1' n'est pas une date correcte").arg(text);
 }
 
 int RoundHalfEven(qint64 numerator, qint64 denominator) {

@@ -6,10 +6,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TFormConfig", text);
-}
-
 QString Quoted(const QString& value) {
     return QLatin1Char('"') + value + QLatin1Char('"');
 }
@@ -32,7 +28,7 @@ private:
     void ExchangeFailed(InitialisationOutcome outcome, const char* text) {
         m_result.outcome = outcome;
         m_result.failure = DescribeExchangeFailure(m_context, m_link);
-        QString message = Tr(text);
+        QString message = QCoreApplication::translate("TFormConfig", text);
         if (m_result.failure.cause == ExchangeFailure::Port)
             message = m_result.failure.text;
         else if (!m_link.FailureReason().isEmpty())
@@ -57,29 +53,33 @@ InitialisationResult Sequence::Run(const ParameterSet& toSend) {
         return m_result;
     }
 
-    m_observer.StatusChanged(Tr("Envoi des paramètres..."));
+    m_observer.StatusChanged(QCoreApplication::translate("TFormConfig", "Envoi des paramètres..."));
     if (!m_link.WriteParameters()) {
-        ExchangeFailed(InitialisationOutcome::WriteFailed, "Erreur de communication");
+        ExchangeFailed(InitialisationOutcome::WriteFailed,
+                       QT_TRANSLATE_NOOP("TFormConfig", "Erreur de communication"));
     } else {
-        m_observer.StatusChanged(Tr("Vérification des paramètres..."));
+        m_observer.StatusChanged(
+            QCoreApplication::translate("TFormConfig", "Vérification des paramètres..."));
         SaveParameters(session);
         if (!m_link.ReadParameters()) {
             ExchangeFailed(InitialisationOutcome::ReadBackFailed,
-                           "Erreur de communication (TimeOut)");
+                           QT_TRANSLATE_NOOP("TFormConfig", "Erreur de communication (TimeOut)"));
         } else if (!ParametersMatchSaved(session)) {
             m_result.outcome = InitialisationOutcome::ReadBackDiffers;
             m_result.differences = DifferingParameters(session.SavedParameters, session.Parameters);
             Warn(InitialisationFailedText(), DifferenceLines(m_result.differences));
         } else {
-            m_observer.StatusChanged(Tr("Effacement des mesures..."));
+            m_observer.StatusChanged(
+                QCoreApplication::translate("TFormConfig", "Effacement des mesures..."));
             if (m_link.EraseMeasurements()) {
                 m_result.outcome = InitialisationOutcome::Succeeded;
                 m_observer.Succeeded();
                 m_observer.Tell(
                     {InitialisationMessage::Information, InitialisationSucceededText(), {}});
             } else {
-                ExchangeFailed(InitialisationOutcome::EraseFailed,
-                               "Erreur de communication (TimeOut)");
+                ExchangeFailed(
+                    InitialisationOutcome::EraseFailed,
+                    QT_TRANSLATE_NOOP("TFormConfig", "Erreur de communication (TimeOut)"));
             }
         }
     }
@@ -93,11 +93,12 @@ InitialisationResult Sequence::Run(const ParameterSet& toSend) {
 QString InitialisationFailedText() {
     // Line feed then carriage return between the sentences, as the instrument
     // program has always shown it.
-    return Tr("L'initialisation a échoué.\n\rVeuillez recommencer.");
+    return QCoreApplication::translate("TFormConfig",
+                                       "L'initialisation a échoué.\n\rVeuillez recommencer.");
 }
 
 QString InitialisationSucceededText() {
-    return Tr("Initialisation réussie");
+    return QCoreApplication::translate("TFormConfig", "Initialisation réussie");
 }
 
 InitialisationResult RunInitialisation(TFormRS232& link, Context& context,
@@ -127,7 +128,7 @@ std::vector<ParameterDifference> DifferingParameters(const ParameterSet& sent,
 QString DifferenceLines(const std::vector<ParameterDifference>& differences) {
     QStringList lines;
     for (const ParameterDifference& difference : differences) {
-        lines << Tr("%1 %2 : envoyé %3, relu %4")
+        lines << QCoreApplication::translate("TFormConfig", "%1 %2 : envoyé %3, relu %4")
                      .arg(difference.index + 1)
                      .arg(difference.name, Quoted(difference.sent), Quoted(difference.readBack));
     }

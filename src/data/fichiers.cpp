@@ -23,10 +23,6 @@ constexpr char LineEnd[] = "\r\n";
 // unavailable carries no line per measurement to bound its count otherwise.
 constexpr qint32 UnavailableMeasurementLimit = 65535;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("fichiers", text);
-}
-
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -84,18 +80,23 @@ private:
     bool ReadDecimal(double& value);
 
     FileOutcome ConversionError(qint64 line, const QString& what) const {
-        return Outcome(
-            FileOutcome::Failed,
-            Tr("Fichier %1, ligne %2 : %3").arg(Shown(m_path), QString::number(line), what),
-            int(qMin<qint64>(line, std::numeric_limits<int>::max())));
+        return Outcome(FileOutcome::Failed,
+                       QCoreApplication::translate("fichiers", "Fichier %1, ligne %2 : %3")
+                           .arg(Shown(m_path), QString::number(line), what),
+                       int(qMin<qint64>(line, std::numeric_limits<int>::max())));
     }
     FileOutcome NotAccepted() const {
         if (m_lines.Failed())
-            return Outcome(FileOutcome::Failed, Tr("Erreur de lecture du fichier %1 : %2")
-                                                    .arg(Shown(m_path), m_lines.ErrorString()));
+            return Outcome(
+                FileOutcome::Failed,
+                QCoreApplication::translate("fichiers", "Erreur de lecture du fichier %1 : %2")
+                    .arg(Shown(m_path), m_lines.ErrorString()));
         return Outcome(FileOutcome::Rejected);
     }
-    QString MissingLine() const { return Tr("le fichier s'arrête là où une valeur est attendue"); }
+    QString MissingLine() const {
+        return QCoreApplication::translate("fichiers",
+                                           "le fichier s'arrête là où une valeur est attendue");
+    }
 
     QString m_path;
     LineReader m_lines;
@@ -124,9 +125,10 @@ MeasurementFileReader::Head MeasurementFileReader::FindHead(const char* head) {
 bool MeasurementFileReader::ReadSpectrumLine(QByteArrayView line, qint32* counts) {
     for (int channel = ChannelCount - 1; channel >= 0; --channel) {
         if (line.isEmpty()) {
-            m_error =
-                ConversionError(m_lines.LineNumber(),
-                                Tr("le spectre compte moins de %1 valeurs").arg(ChannelCount));
+            m_error = ConversionError(
+                m_lines.LineNumber(),
+                QCoreApplication::translate("fichiers", "le spectre compte moins de %1 valeurs")
+                    .arg(ChannelCount));
             return false;
         }
         const QByteArrayView field = LastField(line);
@@ -134,8 +136,10 @@ bool MeasurementFileReader::ReadSpectrumLine(QByteArrayView line, qint32* counts
             m_error = ConversionError(
                 m_lines.LineNumber(),
                 field.isEmpty()
-                    ? Tr("valeur du canal %1 vide").arg(channel)
-                    : Tr("« %1 » n'est pas un nombre entier").arg(DecodeWindows1252(field)));
+                    ? QCoreApplication::translate("fichiers", "valeur du canal %1 vide")
+                          .arg(channel)
+                    : QCoreApplication::translate("fichiers", "« %1 » n'est pas un nombre entier")
+                          .arg(DecodeWindows1252(field)));
             return false;
         }
         // Cut just after the TAB before the field: the next field is the line's last.
@@ -178,13 +182,17 @@ FileOutcome MeasurementFileReader::Read(Session& fresh) {
         break;
     }
     if (count < 0)
-        return ConversionError(countLine, Tr("nombre de mesures négatif (%1)").arg(count));
+        return ConversionError(
+            countLine,
+            QCoreApplication::translate("fichiers", "nombre de mesures négatif (%1)").arg(count));
 
     const QByteArrayView first = NextLine().value_or(QByteArrayView());
     if (first.contains(QByteArrayView("indisponibles"))) {
         if (count > UnavailableMeasurementLimit)
             return ConversionError(
-                countLine, Tr("%1 mesures dépassent la capacité de l'instrument").arg(count));
+                countLine, QCoreApplication::translate(
+                               "fichiers", "%1 mesures dépassent la capacité de l'instrument")
+                               .arg(count));
         fresh.SpectraAvailable = false;
         fresh.Spectra.assign(std::size_t(count) * ChannelCount, 0);
         return m_lines.Failed() ? NotAccepted() : Outcome(FileOutcome::Accepted);
@@ -193,8 +201,10 @@ FileOutcome MeasurementFileReader::Read(Session& fresh) {
     // many spectra it can hold: a wrong count never allocates beyond that.
     const qint64 available = first.size() + 1 + m_lines.BytesLeft();
     if (qint64(count) * ChannelCount > available)
-        return ConversionError(countLine,
-                               Tr("le fichier ne peut pas contenir %1 mesures").arg(count));
+        return ConversionError(
+            countLine,
+            QCoreApplication::translate("fichiers", "le fichier ne peut pas contenir %1 mesures")
+                .arg(count));
     fresh.SpectraAvailable = true;
     fresh.Spectra.assign(std::size_t(count) * ChannelCount, 0);
     for (qint32 m = 0; m < count; ++m) {
@@ -202,8 +212,10 @@ FileOutcome MeasurementFileReader::Read(Session& fresh) {
         if (!line) {
             if (m_lines.Failed())
                 return NotAccepted();
-            return ConversionError(m_lines.LineNumber() + 1,
-                                   Tr("le spectre de la mesure %1 manque").arg(m + 1));
+            return ConversionError(
+                m_lines.LineNumber() + 1,
+                QCoreApplication::translate("fichiers", "le spectre de la mesure %1 manque")
+                    .arg(m + 1));
         }
         if (!ReadSpectrumLine(*line, fresh.Spectra.data() + std::size_t(m) * ChannelCount))
             return *m_error;
@@ -219,9 +231,10 @@ bool MeasurementFileReader::ReadCount(qint32& value) {
     }
     if (ParseFileInteger(KeyValue(*line), value))
         return true;
-    m_error = ConversionError(
-        m_lines.LineNumber(),
-        Tr("« %1 » n'est pas un nombre entier").arg(DecodeWindows1252(KeyValue(*line))));
+    m_error =
+        ConversionError(m_lines.LineNumber(),
+                        QCoreApplication::translate("fichiers", "« %1 » n'est pas un nombre entier")
+                            .arg(DecodeWindows1252(KeyValue(*line))));
     return false;
 }
 
@@ -235,7 +248,8 @@ bool MeasurementFileReader::ReadDecimal(double& value) {
         return true;
     m_error = ConversionError(
         m_lines.LineNumber(),
-        Tr("« %1 » n'est pas un nombre décimal").arg(DecodeWindows1252(KeyValue(*line))));
+        QCoreApplication::translate("fichiers", "« %1 » n'est pas un nombre décimal")
+            .arg(DecodeWindows1252(KeyValue(*line))));
     return false;
 }
 
@@ -254,16 +268,24 @@ qsizetype LastTabBeforeFinal(QByteArrayView line) {
     return line.first(line.size() - 1).lastIndexOf(Tab);
 }
 
+QString DeviceErrorText(const QIODevice& device) {
+    const QByteArray reason = device.errorString().toUtf8();
+    return QCoreApplication::translate("QIODevice", reason.constData());
+}
+
 FileOutcome ReadMeasurementFile(const QString& path, Session& session) {
     // A device or a pipe may never end a line: only a file of known size is read.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return Outcome(FileOutcome::Failed, Tr("%1 n'est pas un fichier").arg(Shown(path)));
+        return Outcome(
+            FileOutcome::Failed,
+            QCoreApplication::translate("fichiers", "%1 n'est pas un fichier").arg(Shown(path)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Outcome(
             FileOutcome::Failed,
-            Tr("Impossible d'ouvrir le fichier %1 : %2").arg(Shown(path), file.errorString()));
+            QCoreApplication::translate("fichiers", "Impossible d'ouvrir le fichier %1 : %2")
+                .arg(Shown(path), DeviceErrorText(file)));
     Session fresh;
     const FileOutcome outcome = MeasurementFileReader(path, file).Read(fresh);
     if (outcome.Ok()) {
@@ -366,17 +388,20 @@ FileOutcome WriteMeasurementFile(const QString& path, const Session& session) {
     const qint64 needed = qint64(session.MeasurementCount) * ChannelCount;
     if (session.MeasurementCount < 0 ||
         (session.SpectraAvailable && needed > qint64(session.Spectra.size())))
-        return Outcome(FileOutcome::Failed,
-                       Tr("Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
-                           .arg(Shown(path), QString::number(session.MeasurementCount),
-                                QString::number(session.SpectrumCount())));
+        return Outcome(
+            FileOutcome::Failed,
+            QCoreApplication::translate(
+                "fichiers", "Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
+                .arg(Shown(path), QString::number(session.MeasurementCount),
+                     QString::number(session.SpectrumCount())));
 
     const QByteArray bytes = MeasurementFileBytes(session);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return Outcome(FileOutcome::Accepted);
-    const QString reason = file.errorString();
+    const QString reason = DeviceErrorText(file);
     file.cancelWriting();
     return Outcome(FileOutcome::Failed,
-                   Tr("Impossible d'écrire le fichier %1 : %2").arg(Shown(path), reason));
+                   QCoreApplication::translate("fichiers", "Impossible d'écrire le fichier %1 : %2")
+                       .arg(Shown(path), reason));
 }

@@ -6,6 +6,7 @@
 #include "data/varia.h"
 
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 
 struct FileOutcome {
@@ -26,6 +27,10 @@ struct FileOutcome {
 // when the file is accepted; SessionState, FileName and SavedParameters are
 // never touched.
 FileOutcome ReadMeasurementFile(const QString& path, Session& session);
+
+// The reason of a failed file access, in the language in use: Qt leaves the
+// system's common reasons ("No such file or directory") untranslated.
+QString DeviceErrorText(const QIODevice& device);
 
 // Writes through a save file, so a failed write leaves any previous file whole.
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session);

@@ -57,6 +57,8 @@ private slots:
     void exportCsv_data();
     void exportCsv();
     void exportToFile();
+    void oneLanguage_data();
+    void oneLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -282,9 +284,9 @@ void TestOvraCli::exitCodes_data() {
     QTest::newRow("export, rejected") << ovra << L{"export", rejected, "--csv"} << 3 << "err"
                                       << L{"rejected.ovra : Format de fichier incorrect"};
     QTest::newRow("info, conversion error")
-        << ovra << L{"info", conversion} << 4 << "err" << L{"conversion %1 %2.ovra", "ligne 73"};
+        << ovra << L{"info", conversion} << 4 << "err" << L{"conversion %1 %2.ovra", "line 73"};
     QTest::newRow("export, conversion error") << ovra << L{"export", conversion, "--csv"} << 4
-                                              << "err" << L{"conversion %1 %2.ovra", "ligne 73"};
+                                              << "err" << L{"conversion %1 %2.ovra", "line 73"};
     QTest::newRow("info, no such file")
         << ovra << L{"info", missing} << 4 << "err" << L{"missing.ovra"};
     QTest::newRow("export, spectra unavailable")
@@ -357,6 +359,43 @@ void TestOvraCli::exportToFile() {
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), stdoutRun.out);
+}
+
+void TestOvraCli::oneLanguage_data() {
+    QTest::addColumn<QString>("langue"); // empty: no settings file
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("french");
+    QTest::newRow("no settings") << ""
+                                 << "Cannot open file" << false;
+    QTest::newRow("English") << "English"
+                             << "Cannot open file" << false;
+    QTest::newRow("Francais") << "Francais"
+                              << "Impossible d'ouvrir le fichier" << true;
+    QTest::newRow("Anglais") << "Anglais"
+                             << "Impossible d'ouvrir le fichier" << true;
+}
+
+// A missing file is told in the language of the "Langue" setting, the
+// system's reason included: no line mixes the two.
+void TestOvraCli::oneLanguage() {
+    QFETCH(QString, langue);
+    QFETCH(QString, expected);
+    QFETCH(bool, french);
+    QTemporaryDir directory;
+    if (!langue.isEmpty()) {
+        QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8());
+    }
+    const Run run = Ovra({QStringLiteral("--program-directory"), directory.path(),
+                          QStringLiteral("info"), m_dir.filePath(QStringLiteral("missing.ovra"))});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
+    const QStringList english{"No such", "Cannot", "file "};
+    const QStringList francais{"Aucun", "Impossible", "fichier "};
+    for (const QString& line : run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        for (const QString& word : french ? english : francais)
+            QVERIFY2(!line.contains(word), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(TestOvraCli)

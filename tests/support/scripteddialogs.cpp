@@ -1,8 +1,11 @@
 #include "scripteddialogs.h"
 
+#include <QPrinter>
+
 void ScriptedDialogs::Clear() {
     m_answers.clear();
     m_paths.clear();
+    m_orientations.clear();
     m_messages.clear();
     m_dialogs.clear();
     m_unscripted = 0;
@@ -54,4 +57,17 @@ QString ScriptedDialogs::ChooseFolder(QWidget*, const QString& caption, const QS
     request.caption = caption;
     request.directory = directory;
     return NextPath(DialogKind::Folder, request);
+}
+
+bool ScriptedDialogs::ChoosePrinter(QWidget*, QPrinter& printer) {
+    const QPageLayout::Orientation opened = printer.pageLayout().orientation();
+    const QString path = NextPath(DialogKind::Print, FileDialogRequest());
+    m_dialogs.last().orientation = opened;
+    if (path.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!m_orientations.isEmpty())
+        printer.setPageOrientation(m_orientations.takeFirst());
+    return true;
 }

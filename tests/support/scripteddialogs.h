@@ -10,6 +10,7 @@
 #include "ui/dialogs/dialogservice.h"
 
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
 class ScriptedDialogs : public DialogService {
@@ -21,16 +22,22 @@ public:
         MessageAnswer answer;
         QString details; // of a detailed message
     };
-    enum class DialogKind { Open, Save, Folder };
+    enum class DialogKind { Open, Save, Folder, Print };
     struct Dialog {
         DialogKind kind;
         FileDialogRequest request; // for a folder: caption and directory only
         QString answer;            // empty: cancelled
+        // Print: the printer's orientation when the dialog opened.
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
     };
 
     void QueueAnswer(MessageAnswer answer) { m_answers << answer; }
-    // An empty path cancels the dialog.
+    // An empty path cancels the dialog. For the print dialog, the path is the
+    // PDF file printed to.
     void QueuePath(const QString& path) { m_paths << path; }
+    // The orientation the print dialog chooses, once; without it the dialog
+    // leaves the printer's.
+    void QueueOrientation(QPageLayout::Orientation orientation) { m_orientations << orientation; }
 
     const QList<Message>& Messages() const { return m_messages; }
     const QList<Dialog>& Dialogs() const { return m_dialogs; }
@@ -47,12 +54,14 @@ public:
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,
                          const QString& directory) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 
 private:
     QString NextPath(DialogKind kind, const FileDialogRequest& request);
 
     QList<MessageAnswer> m_answers;
     QList<QString> m_paths;
+    QList<QPageLayout::Orientation> m_orientations;
     QList<Message> m_messages;
     QList<Dialog> m_dialogs;
     int m_unscripted = 0;

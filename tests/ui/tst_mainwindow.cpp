@@ -214,8 +214,12 @@ void TestMainWindow::languageMarks() {
     QCOMPARE(francais->isChecked(), !english);
     QCOMPARE(anglais->data().toInt(), 2057);
     QCOMPARE(francais->data().toInt(), 1036);
-    // The language of the run does not change while it runs.
+    // The language of the run does not change while it runs: the other
+    // language asks for a restart.
+    QStringList restarts;
+    window.SetRestart([&restarts](const QString& program) { restarts << program; });
     (english ? francais : anglais)->trigger();
+    QCOMPARE(restarts.size(), 1);
     QCOMPARE(anglais->isChecked(), english);
     QCOMPARE(francais->isChecked(), !english);
 }

@@ -3,7 +3,11 @@
 
 #include "commands.h"
 
+#include "settings/language.h"
+#include "settings/settings.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -135,5 +139,13 @@ int main(int argc, char** argv) {
         return UsageError(
             line,
             QStringLiteral("--program-directory %1: no such directory").arg(line.programDirectory));
+    // The window program's language, with its module installed beside this
+    // tool, for the texts the two share (file and instrument messages).
+    Context settings;
+    settings.ProgramDirectory =
+        line.programDirectory.isEmpty() ? FindProgramDirectory().directory : line.programDirectory;
+    LanguageModules languages(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ovraview2")));
+    languages.Load(SelectedLocaleId(ReadSetting(settings, SettingKeys::Langue)));
     return found->second.function(line);
 }

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 enum class MessageIcon { Error, Warning, Information, Question };
@@ -34,6 +35,9 @@ public:
     virtual QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString ChooseFolder(QWidget* parent, const QString& caption,
                                  const QString& directory) = 0;
+    // The system print dialog on `printer`, which keeps the choices made in
+    // it; false when the user cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // A message with details the user may unfold: the entries behind a
     // failure, for one. Without details it is ShowMessage.

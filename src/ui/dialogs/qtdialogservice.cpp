@@ -3,13 +3,10 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("QtDialogService", text);
-}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -28,11 +25,17 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 // Qt's file dialog carries English labels unless Qt's own translations are
 // installed; the program's texts are French, so its dialogs are too.
 void FrenchLabels(QFileDialog& dialog, bool saving) {
-    dialog.setLabelText(QFileDialog::LookIn, Tr("Regarder dans :"));
-    dialog.setLabelText(QFileDialog::FileName, Tr("Nom du fichier :"));
-    dialog.setLabelText(QFileDialog::FileType, Tr("Type :"));
-    dialog.setLabelText(QFileDialog::Accept, saving ? Tr("Enregistrer") : Tr("Ouvrir"));
-    dialog.setLabelText(QFileDialog::Reject, Tr("Annuler"));
+    dialog.setLabelText(QFileDialog::LookIn,
+                        QCoreApplication::translate("QtDialogService", "Regarder dans :"));
+    dialog.setLabelText(QFileDialog::FileName,
+                        QCoreApplication::translate("QtDialogService", "Nom du fichier :"));
+    dialog.setLabelText(QFileDialog::FileType,
+                        QCoreApplication::translate("QtDialogService", "Type :"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        saving ? QCoreApplication::translate("QtDialogService", "Enregistrer")
+                               : QCoreApplication::translate("QtDialogService", "Ouvrir"));
+    dialog.setLabelText(QFileDialog::Reject,
+                        QCoreApplication::translate("QtDialogService", "Annuler"));
 }
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving) {
@@ -57,8 +60,8 @@ void AddDetails(QMessageBox& box, const QString& details) {
     box.setDetailedText(details);
     // One entry a line, not wrapped into a narrow column.
     box.setStyleSheet(QStringLiteral("QTextEdit { min-width: 30em; }"));
-    const QString show = Tr("Afficher les détails...");
-    const QString hide = Tr("Masquer les détails...");
+    const QString show = QCoreApplication::translate("QtDialogService", "Afficher les détails...");
+    const QString hide = QCoreApplication::translate("QtDialogService", "Masquer les détails...");
     for (QAbstractButton* button : box.buttons()) {
         if (box.buttonRole(button) != QMessageBox::ActionRole)
             continue;
@@ -99,18 +102,24 @@ MessageAnswer QtDialogService::ShowDetailedMessage(QWidget* parent, const QStrin
     QPushButton* cancel = nullptr;
     switch (buttons) {
     case MessageButtons::Ok:
-        ok = box.addButton(Tr("OK"), QMessageBox::AcceptRole);
+        ok = box.addButton(QCoreApplication::translate("QtDialogService", "OK"),
+                           QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
         break;
     case MessageButtons::YesNoCancel:
-        yes = box.addButton(Tr("&Oui"), QMessageBox::YesRole);
-        no = box.addButton(Tr("&Non"), QMessageBox::NoRole);
-        cancel = box.addButton(Tr("Annuler"), QMessageBox::RejectRole);
+        yes = box.addButton(QCoreApplication::translate("QtDialogService", "&Oui"),
+                            QMessageBox::YesRole);
+        no = box.addButton(QCoreApplication::translate("QtDialogService", "&Non"),
+                           QMessageBox::NoRole);
+        cancel = box.addButton(QCoreApplication::translate("QtDialogService", "Annuler"),
+                               QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     case MessageButtons::YesNo:
-        yes = box.addButton(Tr("&Oui"), QMessageBox::YesRole);
-        no = box.addButton(Tr("&Non"), QMessageBox::NoRole);
+        yes = box.addButton(QCoreApplication::translate("QtDialogService", "&Oui"),
+                            QMessageBox::YesRole);
+        no = box.addButton(QCoreApplication::translate("QtDialogService", "&Non"),
+                           QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
     }
@@ -140,8 +149,15 @@ QString QtDialogService::ChooseFolder(QWidget* parent, const QString& caption,
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     FrenchLabels(dialog, false);
-    dialog.setLabelText(QFileDialog::Accept, Tr("Choisir"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        QCoreApplication::translate("QtDialogService", "Choisir"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    // The dialog offers printing to a PDF file, for a user without a printer.
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -15,4 +15,5 @@ public:
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,
                          const QString& directory) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };

@@ -255,3 +255,17 @@ void AcquisitionView::SetSessionBoxesVisible(bool visible) {
                          GroupBoxResultats, GroupBoxEchelleSpec})
         box->setVisible(visible);
 }
+
+void AcquisitionView::SetRightColumnOpaque(bool opaque) {
+    for (QWidget* box :
+         {GroupBoxInfos, GroupBoxOptionsSpec, GroupBoxResultats, GroupBoxEchelleSpec})
+        box->setAutoFillBackground(opaque);
+}
+
+bool AcquisitionView::ChartBoxVisible() const {
+    return GroupBoxChartSpectrum->isVisible();
+}
+
+void AcquisitionView::RepaintChart() {
+    ChartSpectrum->viewport()->repaint();
+}

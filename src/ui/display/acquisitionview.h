@@ -39,6 +39,12 @@ public:
     // The step shown, 0-based.
     int CurrentStep() const;
 
+    // The four boxes of the right-hand column: transparent over the main
+    // window's background on screen, opaque for the printed picture.
+    void SetRightColumnOpaque(bool opaque);
+    bool ChartBoxVisible() const;
+    void RepaintChart();
+
     void DisplayInfosWindows();
     void DisplaySpectrumGraph(int step);
     void DisplayROITitle();

@@ -15,10 +15,6 @@ constexpr int WidestFieldChars = 16;
 constexpr int FieldPaddingPixels = 14;
 constexpr int CommentLines = 4;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TFormConfig", text);
-}
-
 // Any number of digits, at most `decimals` after the point (-1: any). The
 // instrument's numbers use ".", whatever the user's regional settings.
 QString DecimalPattern(int decimals) {
@@ -37,11 +33,11 @@ QString Limited(const QString& pattern, int length) {
 QString Placeholder(FieldFormat format) {
     switch (format) {
     case FieldFormat::DateMask:
-        return Tr("jj/mm/aaaa");
+        return QCoreApplication::translate("TFormConfig", "jj/mm/aaaa");
     case FieldFormat::TimeMask:
-        return Tr("hh:mm");
+        return QCoreApplication::translate("TFormConfig", "hh:mm");
     case FieldFormat::MonthMask:
-        return Tr("mm/aaaa");
+        return QCoreApplication::translate("TFormConfig", "mm/aaaa");
     default:
         return QString();
     }
@@ -85,7 +81,7 @@ QWidget* NewParameterField(const ParameterEntry& entry, QWidget* parent) {
     case FieldFormat::List: {
         auto* list = new QComboBox(parent);
         for (const char* item : LanguageItems())
-            list->addItem(Tr(item));
+            list->addItem(QCoreApplication::translate("TFormConfig", item));
         field = list;
         break;
     }

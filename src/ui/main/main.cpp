@@ -30,10 +30,12 @@ const QColor BackgroundBottom{255, 255, 255};
 
 } // namespace
 
-TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
+TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* languages,
+                     QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
-    , m_dialogs(dialogs) {
+    , m_dialogs(dialogs)
+    , m_languages(languages) {
     setObjectName(QStringLiteral("FormMain"));
     setAcceptDrops(true);
     setMinimumSize(MinimumFrameSize);
@@ -47,13 +49,9 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
     LMDHiTimerAutoDetection->setInterval(AutoDetectionInterval);
     connect(LMDHiTimerAutoDetection, &QTimer::timeout, this, &TFormMain::AccessButtons);
 
-    const QString filter = tr("Fichier de mesures (*.ovra)");
-    OpenDataDialog.caption = tr("Ouvrir");
-    OpenDataDialog.filter = filter;
+    SetDataDialogsTexts();
     OpenDataDialog.defaultSuffix = QStringLiteral("ovra");
     OpenDataDialog.confirmOverwrite = false;
-    SaveDataDialog.caption = tr("Enregistrer Sous");
-    SaveDataDialog.filter = filter;
     SaveDataDialog.defaultSuffix = QStringLiteral("ovra");
     SaveDataDialog.proposedName = QStringLiteral("mesures.ovra");
     SaveDataDialog.confirmOverwrite = true;
@@ -96,14 +94,6 @@ void TFormMain::CreateCentralArea() {
     setCentralWidget(central);
 }
 
-void TFormMain::ReadLanguageMarks() {
-    // Only the exact text "English" selects English; "english" or "Anglais"
-    // select French.
-    m_englishSelected = ReadSetting(m_context, SettingKeys::Langue) == QLatin1String("English");
-    MenuAnglais->setChecked(m_englishSelected);
-    MenuFrancais->setChecked(!m_englishSelected);
-}
-
 void TFormMain::ReadDirectories() {
     m_context.DefaultDirectory = ReadSetting(m_context, SettingKeys::DirectoryDefault);
     m_context.LatestDirectory = ReadSetting(m_context, SettingKeys::DirectoryLatest);
@@ -111,6 +101,14 @@ void TFormMain::ReadDirectories() {
     m_context.InitialDirectory =
         m_context.DirectoryMode == 1 ? m_context.DefaultDirectory : m_context.LatestDirectory;
     SetDataDialogsDirectory(m_context.InitialDirectory);
+}
+
+void TFormMain::SetDataDialogsTexts() {
+    const QString filter = tr("Fichier de mesures (*.ovra)");
+    OpenDataDialog.caption = tr("Ouvrir");
+    OpenDataDialog.filter = filter;
+    SaveDataDialog.caption = tr("Enregistrer Sous");
+    SaveDataDialog.filter = filter;
 }
 
 void TFormMain::SetDataDialogsDirectory(const QString& directory) {
@@ -164,6 +162,8 @@ void TFormMain::MenuExitClick() {
 
 void TFormMain::paintEvent(QPaintEvent*) {
     // A faint blue at the top fading to white at the bottom, in even bands.
+    if (!m_backgroundFill)
+        return; // the window's plain background, filled by Qt
     QPainter painter(this);
     const int height = this->height();
     for (int step = 0; step < BackgroundSteps; ++step) {

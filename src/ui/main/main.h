@@ -11,9 +11,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class AcquisitionView;
 class QAction;
 class QActionGroup;
+class LanguageModules;
 class QMenu;
 class QProgressBar;
 class QTimer;
@@ -47,7 +50,9 @@ class TFormMain : public QMainWindow {
 public:
     // Runs the window's creation: settings file, language marks, directories,
     // title, empty session, placement.
-    TFormMain(Context& context, DialogService& dialogs, QWidget* parent = nullptr);
+    // Without language modules the built-in French texts stay.
+    TFormMain(Context& context, DialogService& dialogs, LanguageModules* languages = nullptr,
+              QWidget* parent = nullptr);
 
     void AttachWindows(const SecondaryWindows& windows);
 
@@ -71,6 +76,17 @@ public:
     void MenuOpenClick();
     void MenuCloseClick();
     void MenuSaveAsClick();
+    void MenuPrintClick();
+    // Makes the language of `item` (MenuAnglais or MenuFrancais) current; false
+    // when its module was not found, the texts then stay those in use.
+    bool SwitchLanguage(QAction* item);
+    // Stores the language of `item` and starts the program again in it.
+    void MenuLangueClick(QAction* item);
+    // How the program is restarted, given the executable's path. By default a
+    // new process is started and this one's event loop ends; a test records
+    // the request instead.
+    using Restart = std::function<void(const QString& program)>;
+    void SetRestart(Restart restart) { m_restart = std::move(restart); }
     void MenuExitClick();
     void MenuWhatClick();
     void MenuDefaultDirectoryClick();
@@ -91,6 +107,11 @@ public:
     // stopped, and the window not closed while the link waits.
     void BeginExchange();
     void EndExchange();
+
+    // Around the picture of the printed report: no background gradient, no
+    // progress bar, opaque boxes; and back.
+    void HideControls();
+    void ShowControls();
 
     void LoadDisplayConfig();
     void SaveDisplayConfig();
@@ -119,8 +140,11 @@ private:
     void CreateMenus();
     void CreateCentralArea();
     void ReadLanguageMarks();
+    void SetLanguageMarks(bool english);
     void ReadDirectories();
     void UpdateTitle();
+    // The captions and filter of the measurement file dialogs, in the language in use.
+    void SetDataDialogsTexts();
     void SetSessionMenus(bool open);
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);
@@ -144,6 +168,8 @@ private:
 
     Context& m_context;
     DialogService& m_dialogs;
+    LanguageModules* m_languages = nullptr;
+    Restart m_restart;
     SecondaryWindows m_windows;
     AcquisitionView* m_view = nullptr;
 
@@ -180,6 +206,7 @@ private:
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;
     bool m_englishSelected = true; // the language of this run, from "Langue"
+    bool m_backgroundFill = true;  // the gradient behind the window's controls
     QMargins m_frameMargins;       // those the client size was last set for
     QSize m_restoredFrameSize;     // from the settings, until the frame is known
 };

@@ -4,11 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
+#include "settings/language.h"
 
-// Locale identifiers carried by the two language items.
-constexpr int EnglishLocaleId = 2057;
-constexpr int FrenchLocaleId = 1036;
+namespace {
 
 QAction* NewAction(QObject* owner, const char* name, const QString& caption,
                    const QKeySequence& shortcut = QKeySequence()) {
@@ -77,6 +75,7 @@ void TFormMain::CreateMenus() {
     connect(MenuOpen, &QAction::triggered, this, &TFormMain::MenuOpenClick);
     connect(MenuClose, &QAction::triggered, this, &TFormMain::MenuCloseClick);
     connect(MenuSaveAs, &QAction::triggered, this, &TFormMain::MenuSaveAsClick);
+    connect(MenuPrint, &QAction::triggered, this, &TFormMain::MenuPrintClick);
     connect(MenuExit, &QAction::triggered, this, &TFormMain::MenuExitClick);
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
     connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);
@@ -84,10 +83,5 @@ void TFormMain::CreateMenus() {
     connect(MenuInitialization, &QAction::triggered, this, &TFormMain::MenuInitializationClick);
     connect(MenuConfiguration, &QAction::triggered, this, &TFormMain::MenuConfigurationClick);
     connect(MenuParametres, &QAction::triggered, this, &TFormMain::MenuParametresClick);
-    // The language of a run is chosen at its start: the marks keep showing
-    // the language in force.
-    connect(m_languageGroup, &QActionGroup::triggered, this, [this] {
-        MenuAnglais->setChecked(m_englishSelected);
-        MenuFrancais->setChecked(!m_englishSelected);
-    });
+    connect(m_languageGroup, &QActionGroup::triggered, this, &TFormMain::MenuLangueClick);
 }

@@ -1,7 +1,7 @@
 #include "ui/main/main.h"
 
-#include "ui/display/acquisitionview.h"
 #include "ui/dialogs/busyscope.h"
+#include "ui/display/acquisitionview.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,15 +25,15 @@ QString DirectoryPart(const QString& path) {
 QString CopyFileBytes(const QString& source, const QString& target) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
-        return input.errorString();
+        return DeviceErrorText(input);
     const QByteArray bytes = input.readAll();
     if (input.error() != QFileDevice::NoError)
-        return input.errorString();
+        return DeviceErrorText(input);
     input.close();
     QSaveFile output(target);
     if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
         !output.commit())
-        return output.errorString();
+        return DeviceErrorText(output);
     return QString();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/startup.h"
 
 #include "link/rs232.h"
+#include "settings/language.h"
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/dialogservice.h"
 #include "ui/dialogs/directory.h"
@@ -71,8 +72,10 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs) {
 }
 
 ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
-                               std::unique_ptr<SerialPort> port) {
-    FormMain = std::make_unique<TFormMain>(context, dialogs);
+                               std::unique_ptr<SerialPort> port, const QString& programFile) {
+    Languages = std::make_unique<LanguageModules>(
+        programFile.isEmpty() ? QCoreApplication::applicationFilePath() : programFile);
+    FormMain = std::make_unique<TFormMain>(context, dialogs, Languages.get());
     FormAbout = std::make_unique<TFormAbout>();
     FormClock = std::make_unique<TFormClock>(context, dialogs);
     FormDirectory = std::make_unique<TFormDirectory>(context, dialogs);
@@ -111,4 +114,5 @@ ProgramWindows::~ProgramWindows() {
     FormAbout.reset();
     FormMain.reset();
     FormRS232.reset();
+    Languages.reset();
 }

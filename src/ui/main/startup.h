@@ -13,6 +13,7 @@
 #include <memory>
 
 class DialogService;
+class LanguageModules;
 class TFormAbout;
 class TFormClock;
 class TFormCommunication;
@@ -52,10 +53,15 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs);
 struct ProgramWindows {
     // Without a port, the link uses the real serial port; a test hands it
     // the simulated instrument.
+    // The language modules are looked for beside `programFile`; by default
+    // the running executable.
     ProgramWindows(Context& context, DialogService& dialogs,
-                   std::unique_ptr<SerialPort> port = nullptr);
+                   std::unique_ptr<SerialPort> port = nullptr,
+                   const QString& programFile = QString());
     ~ProgramWindows();
 
+    // First, so that every text of every window is looked up through it.
+    std::unique_ptr<LanguageModules> Languages;
     std::unique_ptr<TFormMain> FormMain;
     std::unique_ptr<TFormAbout> FormAbout;
     std::unique_ptr<TFormClock> FormClock;

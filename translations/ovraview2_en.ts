@@ -1,0 +1,1001 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
+<context>
+    <name>AcquisitionView</name>
+    <message>
+        <source>Pas précédent</source>
+        <translation>Previous step</translation>
+    </message>
+    <message>
+        <source>Pas suivant</source>
+        <translation>Next step</translation>
+    </message>
+    <message>
+        <source>Déplacement temporel</source>
+        <translation>Time position</translation>
+    </message>
+    <message>
+        <source> Informations </source>
+        <translation> Information </translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Méthode</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source> Fenêtrage </source>
+        <translation> Energy window </translation>
+    </message>
+    <message>
+        <source>Canaux (40-100)</source>
+        <translation>Canaux (40-100)</translation>
+    </message>
+    <message>
+        <source> Résultats </source>
+        <translation> Results </translation>
+    </message>
+    <message>
+        <source>Volume (l)</source>
+        <translation>Volume (l)</translation>
+    </message>
+    <message>
+        <source>EAPV</source>
+        <translation>EAPV</translation>
+    </message>
+    <message>
+        <source> Echelle </source>
+        <translation> Scale </translation>
+    </message>
+    <message>
+        <source>Agrandir l&apos;échelle des comptages</source>
+        <translation>Enlarge the count scale</translation>
+    </message>
+    <message>
+        <source>Réduire l&apos;échelle des comptages</source>
+        <translation>Reduce the count scale</translation>
+    </message>
+    <message>
+        <source>Afficher plus de canaux</source>
+        <translation>Show more channels</translation>
+    </message>
+    <message>
+        <source>Afficher moins de canaux</source>
+        <translation>Show fewer channels</translation>
+    </message>
+    <message>
+        <source>Mesure %1 / %2</source>
+        <translation>Measurement %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DialogService</name>
+    <message>
+        <source>%1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>Encodings</name>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une date correcte</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessages</name>
+    <message>
+        <source>Connexion impossible !</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Lecture annulée</source>
+        <translation>Reading cancelled</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (Checksum incorrect)</source>
+        <translation>Communication error (incorrect checksum)</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogService</name>
+    <message>
+        <source>Regarder dans :</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Nom du fichier :</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Type :</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Choisir</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Afficher les détails...</source>
+        <translation>Show Details...</translation>
+    </message>
+    <message>
+        <source>Masquer les détails...</source>
+        <translation>Hide Details...</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialPortBackend</name>
+    <message>
+        <source>Accès refusé au port %1 : il appartient au groupe « %2 ».
+Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), puis fermez la session et reconnectez-vous pour que cela prenne effet.</source>
+        <translation>Access to port %1 denied: it belongs to the group &quot;%2&quot;.
+Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in again for this to take effect.</translation>
+    </message>
+    <message>
+        <source>Accès refusé au port %1 : il est peut-être utilisé par un autre programme.</source>
+        <translation>Access to port %1 denied: another program may be using it.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>Port %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Le port %1 ne peut pas être ouvert (%2).</source>
+        <translation>Port %1 cannot be opened (%2).</translation>
+    </message>
+    <message>
+        <source>le port %1 a disparu (câble débranché ?)</source>
+        <translation>port %1 has disappeared (cable unplugged?)</translation>
+    </message>
+    <message>
+        <source>lecture impossible sur le port %1 (câble débranché ?)</source>
+        <translation>cannot read from port %1 (cable unplugged?)</translation>
+    </message>
+    <message>
+        <source>écriture impossible sur le port %1</source>
+        <translation>cannot write to port %1</translation>
+    </message>
+    <message>
+        <source>erreur du port %1 : %2</source>
+        <translation>port %1 error: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumChart</name>
+    <message>
+        <source>Comptage = f(canal)</source>
+        <translation>Count = f(channel)</translation>
+    </message>
+    <message>
+        <source>Spectres indisponibles</source>
+        <translation>Spectra unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Ce logiciel requiert une résolution d&apos;écran minimum de 1024x600</source>
+        <translation>This program requires a screen resolution of at least 1024x600</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>A propos...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Le compagnon de bureau du moniteur OVRA des descendants du radon : il lit les acquisitions de l&apos;instrument par la liaison série, montre leurs spectres alpha mesure après mesure, les garde dans des fichiers de mesures (*.ovra), configure et initialise l&apos;instrument, et imprime un rapport.</source>
+        <translation>The desktop companion of the OVRA radon decay product monitor: it reads the instrument&apos;s acquisitions over the serial line, shows their alpha spectra measurement by measurement, keeps them in measurement files (*.ovra), configures and initialises the instrument, and prints a report.</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TFormClock</name>
+    <message>
+        <source>Horloge</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source> Horloge PC </source>
+        <translation> PC clock </translation>
+    </message>
+    <message>
+        <source>Utiliser l&apos;horloge du PC</source>
+        <translation>Use the PC&apos;s clock</translation>
+    </message>
+    <message>
+        <source> Horloge Sonde </source>
+        <translation> Instrument clock </translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Conserver</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une date correcte</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+</context>
+<context>
+    <name>TFormCommunication</name>
+    <message>
+        <source>Communications</source>
+        <translation>Communications</translation>
+    </message>
+    <message>
+        <source> Propriétés du port de communication </source>
+        <translation> Communication port properties </translation>
+    </message>
+    <message>
+        <source>Numéro de port</source>
+        <translation>Port number</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFormConfig</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Envoi des paramètres...</source>
+        <translation>Sending the parameters...</translation>
+    </message>
+    <message>
+        <source>Erreur de communication</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Vérification des paramètres...</source>
+        <translation>Checking the parameters...</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
+    </message>
+    <message>
+        <source>Effacement des mesures...</source>
+        <translation>Erasing the measurements...</translation>
+    </message>
+    <message>
+        <source>L&apos;initialisation a échoué.
+<byte value="xd"/>Veuillez recommencer.</source>
+        <translation>The initialisation failed.
+<byte value="xd"/>Please try again.</translation>
+    </message>
+    <message>
+        <source>Initialisation réussie</source>
+        <translation>Initialisation succeeded</translation>
+    </message>
+    <message>
+        <source>%1 %2 : envoyé %3, relu %4</source>
+        <translation>%1 %2: sent %3, read back %4</translation>
+    </message>
+    <message>
+        <source>Spectro Parameter File (*.par)</source>
+        <translation>Spectro Parameter File (*.par)</translation>
+    </message>
+    <message>
+        <source>Numéro d&apos;instrument</source>
+        <translation>Instrument number</translation>
+    </message>
+    <message>
+        <source>Type d&apos;instrument</source>
+        <translation>Instrument type</translation>
+    </message>
+    <message>
+        <source>Valeur décimale </source>
+        <translation>Decimal value </translation>
+    </message>
+    <message>
+        <source>le  </source>
+        <translation>on  </translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>at</translation>
+    </message>
+    <message>
+        <source>Dernière maintenance</source>
+        <translation>Last maintenance</translation>
+    </message>
+    <message>
+        <source>Intervalle (années)</source>
+        <translation>Interval (years)</translation>
+    </message>
+    <message>
+        <source>Prochaine Maintenance</source>
+        <translation>Next maintenance</translation>
+    </message>
+    <message>
+        <source>Affichage à l&apos;écran en </source>
+        <translation>Screen language </translation>
+    </message>
+    <message>
+        <source>Coefficient de rendement</source>
+        <translation>Efficiency coefficient</translation>
+    </message>
+    <message>
+        <source>Volume minimum (l)</source>
+        <translation>Minimum volume (l)</translation>
+    </message>
+    <message>
+        <source>Eclairage max de l&apos;écran (%)</source>
+        <translation>Maximum screen brightness (%)</translation>
+    </message>
+    <message>
+        <source>Tension minimum (V)</source>
+        <translation>Minimum voltage (V)</translation>
+    </message>
+    <message>
+        <source>Tension basse (V)</source>
+        <translation>Low voltage (V)</translation>
+    </message>
+    <message>
+        <source>Coefficient batterie</source>
+        <translation>Battery coefficient</translation>
+    </message>
+    <message>
+        <source>Arrêt sur batterie basse (s)</source>
+        <translation>Shutdown on low battery (s)</translation>
+    </message>
+    <message>
+        <source>Mise en veille (s)</source>
+        <translation>Standby (s)</translation>
+    </message>
+    <message>
+        <source>Affichage des résultats (s)</source>
+        <translation>Results display (s)</translation>
+    </message>
+    <message>
+        <source>Déconnexion automatique (s)</source>
+        <translation>Automatic disconnection (s)</translation>
+    </message>
+    <message>
+        <source>Seuil d&apos;énergie</source>
+        <translation>Energy threshold</translation>
+    </message>
+    <message>
+        <source>Premier comptage Alpha</source>
+        <translation>First alpha count</translation>
+    </message>
+    <message>
+        <source>Second comptage Alpha</source>
+        <translation>Second alpha count</translation>
+    </message>
+    <message>
+        <source>Coefficient d&apos;évaluation</source>
+        <translation>Evaluation coefficient</translation>
+    </message>
+    <message>
+        <source>Coefficient a3</source>
+        <translation>Coefficient a3</translation>
+    </message>
+    <message>
+        <source>Coefficient a2</source>
+        <translation>Coefficient a2</translation>
+    </message>
+    <message>
+        <source>Coefficient a1</source>
+        <translation>Coefficient a1</translation>
+    </message>
+    <message>
+        <source>Coefficient a0</source>
+        <translation>Coefficient a0</translation>
+    </message>
+    <message>
+        <source>Canal Minimum</source>
+        <translation>Minimum channel</translation>
+    </message>
+    <message>
+        <source>Canal Maximum</source>
+        <translation>Maximum channel</translation>
+    </message>
+    <message>
+        <source>Temps mort (ms)</source>
+        <translation>Dead time (ms)</translation>
+    </message>
+    <message>
+        <source>Commande moteur (0-999)</source>
+        <translation>Motor command (0-999)</translation>
+    </message>
+    <message>
+        <source>Coefficient b1</source>
+        <translation>Coefficient b1</translation>
+    </message>
+    <message>
+        <source>Coefficient b0</source>
+        <translation>Coefficient b0</translation>
+    </message>
+    <message>
+        <source>Pression normale (mbar)</source>
+        <translation>Standard pressure (mbar)</translation>
+    </message>
+    <message>
+        <source>Température normale (°C)</source>
+        <translation>Standard temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Période de mesure (s)</source>
+        <translation>Measurement period (s)</translation>
+    </message>
+    <message>
+        <source>Version logicielle</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>     Général     </source>
+        <translation>     General     </translation>
+    </message>
+    <message>
+        <source> EAPV </source>
+        <translation> EAPV </translation>
+    </message>
+    <message>
+        <source> Prélèvement </source>
+        <translation> Sampling </translation>
+    </message>
+    <message>
+        <source> Batterie </source>
+        <translation> Battery </translation>
+    </message>
+    <message>
+        <source> Configuration </source>
+        <translation> Configuration </translation>
+    </message>
+    <message>
+        <source> Identification </source>
+        <translation> Identification </translation>
+    </message>
+    <message>
+        <source> Maintenance </source>
+        <translation> Maintenance </translation>
+    </message>
+    <message>
+        <source> Historique </source>
+        <translation> History </translation>
+    </message>
+    <message>
+        <source> Accessibilité  </source>
+        <translation> Accessibility  </translation>
+    </message>
+    <message>
+        <source> Commentaires </source>
+        <translation> Comments </translation>
+    </message>
+    <message>
+        <source> Paramètres géométriques </source>
+        <translation> Geometric parameters </translation>
+    </message>
+    <message>
+        <source> Méthode de Rolle </source>
+        <translation> Rolle method </translation>
+    </message>
+    <message>
+        <source> Spectrométrie </source>
+        <translation> Spectrometry </translation>
+    </message>
+    <message>
+        <source> Pression différentielle </source>
+        <translation> Differential pressure </translation>
+    </message>
+    <message>
+        <source> Température </source>
+        <translation> Temperature </translation>
+    </message>
+    <message>
+        <source> Pression atmosphérique </source>
+        <translation> Atmospheric pressure </translation>
+    </message>
+    <message>
+        <source> Calcul du débit </source>
+        <translation> Flow calculation </translation>
+    </message>
+    <message>
+        <source> Conditions standards </source>
+        <translation> Standard conditions </translation>
+    </message>
+    <message>
+        <source> Mesure du volume </source>
+        <translation> Volume measurement </translation>
+    </message>
+    <message>
+        <source> Calculs </source>
+        <translation> Calculations </translation>
+    </message>
+    <message>
+        <source> Surveillance </source>
+        <translation> Monitoring </translation>
+    </message>
+    <message>
+        <source> Economie </source>
+        <translation> Power saving </translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Initialisation</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Lecture des paramètres...</source>
+        <translation>Reading the parameters...</translation>
+    </message>
+    <message>
+        <source>Lecture des paramètres terminée</source>
+        <translation>Parameters read</translation>
+    </message>
+    <message>
+        <source>Effacement des paramètres...</source>
+        <translation>Clearing the parameters...</translation>
+    </message>
+    <message>
+        <source>Ecriture des paramètres terminée</source>
+        <translation>Parameters written</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Charger</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être lu.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>jj/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation>hh:mm</translation>
+    </message>
+    <message>
+        <source>mm/aaaa</source>
+        <translation>mm/yyyy</translation>
+    </message>
+    <message>
+        <source>Lecture</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Ecriture</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Initialiser</source>
+        <translation>Initialise</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDirectory</name>
+    <message>
+        <source>Répertoire par défaut</source>
+        <translation>Default directory</translation>
+    </message>
+    <message>
+        <source>&amp;Dernier répertoire utilisé</source>
+        <translation>&amp;Last directory used</translation>
+    </message>
+    <message>
+        <source>&amp;Répertoire sélectionné :</source>
+        <translation>&amp;Selected directory:</translation>
+    </message>
+    <message>
+        <source>Parcourir</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Fichier de mesures (*.ovra)</source>
+        <translation>Measurement file (*.ovra)</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Enregistrer Sous</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Nouveau Fichier</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>  &amp;Fichier  </source>
+        <translation>  &amp;File  </translation>
+    </message>
+    <message>
+        <source>&amp;Répertoire par défaut</source>
+        <translation>&amp;Default directory</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Anglais</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Francais</source>
+        <translation>&amp;French</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer Sous</source>
+        <translation>&amp;Save As</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>  &amp;Instrument  </source>
+        <translation>  &amp;Instrument  </translation>
+    </message>
+    <message>
+        <source>&amp;Lecture</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>&amp;Initialisation</source>
+        <translation>&amp;Initialisation</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>C&amp;ommunications</source>
+        <translation>C&amp;ommunications</translation>
+    </message>
+    <message>
+        <source>&amp;Paramètres</source>
+        <translation>&amp;Parameters</translation>
+    </message>
+    <message>
+        <source>   ?   </source>
+        <translation>   ?   </translation>
+    </message>
+    <message>
+        <source>Format de fichier incorrect</source>
+        <translation>Incorrect file format</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être copié vers %2.
+%3</source>
+        <translation>The file %1 could not be copied to %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Les données en cours n&apos;ont pas été sauvées !
+<byte value="xd"/>Voulez-vous les sauver ?</source>
+        <translation>The current data have not been saved!
+<byte value="xd"/>Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>Les données n&apos;ont pas été sauvées !
+<byte value="xd"/>Voulez-vous sauver avant de quitter ?</source>
+        <translation>The data have not been saved!
+<byte value="xd"/>Do you want to save before quitting?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMemoire</name>
+    <message>
+        <source>Lecture</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source> Mémoire </source>
+        <translation> Memory </translation>
+    </message>
+    <message>
+        <source>Nombre total de mesures</source>
+        <translation>Total number of measurements</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;acquisitions</source>
+        <translation>Number of acquisitions</translation>
+    </message>
+    <message>
+        <source>    Mesures    </source>
+        <translation>    Measurements    </translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>Date/Heure de début</source>
+        <translation>Start date/time</translation>
+    </message>
+    <message>
+        <source>Méthode</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>La lecture a réussi, mais sa copie n&apos;a pas pu être enregistrée.
+%1
+Enregistrez les données avec « Enregistrer Sous ».</source>
+        <translation>The reading succeeded, but its copy could not be saved.
+%1
+Save the data with &quot;Save As&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPrint</name>
+    <message>
+        <source>Impression</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Entrer un titre ou un commentaire</source>
+        <translation>Enter a title or a comment</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRS232</name>
+    <message>
+        <source>le port %1 n&apos;est pas ouvert</source>
+        <translation>port %1 is not open</translation>
+    </message>
+    <message>
+        <source>le port %1 ne répond plus</source>
+        <translation>port %1 no longer answers</translation>
+    </message>
+    <message>
+        <source>écriture impossible sur le port %1</source>
+        <translation>cannot write to port %1</translation>
+    </message>
+    <message>
+        <source>le port %1 n&apos;envoie plus rien</source>
+        <translation>port %1 no longer sends anything</translation>
+    </message>
+    <message>
+        <source>aucune acquisition n&apos;est listée au rang %1</source>
+        <translation>no acquisition is listed at row %1</translation>
+    </message>
+    <message>
+        <source>l&apos;instrument ne répond pas sur le port %1</source>
+        <translation>the instrument does not answer on port %1</translation>
+    </message>
+    <message>
+        <source>réponse inattendue « %1 » au lieu de « ID »</source>
+        <translation>unexpected reply &quot;%1&quot; instead of &quot;ID&quot;</translation>
+    </message>
+    <message>
+        <source>l&apos;appareil s&apos;identifie comme « %1 » et non comme « %2 »</source>
+        <translation>the device identifies itself as &quot;%1&quot;, not as &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>le paramètre %1 dépasse %2 caractères</source>
+        <translation>parameter %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>avancement de l&apos;effacement illisible « %1 »</source>
+        <translation>unreadable erase progress &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>horloge de l&apos;instrument illisible « %1 »</source>
+        <translation>unreadable instrument clock &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>date et heure invalides « %1 » (attendu jj/mm/aaaa hh:mm)</source>
+        <translation>invalid date and time &quot;%1&quot; (expected dd/mm/yyyy hh:mm)</translation>
+    </message>
+    <message>
+        <source>ligne de compteur sans fin « %1 »</source>
+        <translation>counter line without an end &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>nombre de mesures illisible « %1 »</source>
+        <translation>unreadable number of measurements &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>nombre d&apos;acquisitions illisible « %1 »</source>
+        <translation>unreadable number of acquisitions &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Temps restant estimé : </source>
+        <translation>Estimated time remaining: </translation>
+    </message>
+</context>
+<context>
+    <name>fichiers</name>
+    <message>
+        <source>Fichier %1, ligne %2 : %3</source>
+        <translation>File %1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Erreur de lecture du fichier %1 : %2</source>
+        <translation>Error reading file %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête là où une valeur est attendue</source>
+        <translation>the file ends where a value is expected</translation>
+    </message>
+    <message>
+        <source>le spectre compte moins de %1 valeurs</source>
+        <translation>the spectrum has fewer than %1 values</translation>
+    </message>
+    <message>
+        <source>valeur du canal %1 vide</source>
+        <translation>value of channel %1 empty</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre entier</source>
+        <translation>&quot;%1&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>nombre de mesures négatif (%1)</source>
+        <translation>negative number of measurements (%1)</translation>
+    </message>
+    <message>
+        <source>%1 mesures dépassent la capacité de l&apos;instrument</source>
+        <translation>%1 measurements exceed the instrument&apos;s capacity</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas contenir %1 mesures</source>
+        <translation>the file cannot hold %1 measurements</translation>
+    </message>
+    <message>
+        <source>le spectre de la mesure %1 manque</source>
+        <translation>the spectrum of measurement %1 is missing</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre décimal</source>
+        <translation>&quot;%1&quot; is not a decimal number</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un fichier</source>
+        <translation>%1 is not a file</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1 : %2</source>
+        <translation>Cannot open file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 mesures annoncées, %3 spectres</source>
+        <translation>Cannot write file %1: %2 measurements announced, %3 spectra</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Impossible d&apos;écrire dans %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+</context>
+</TS>
