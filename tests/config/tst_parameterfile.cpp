@@ -27,7 +27,7 @@ ParameterSet SampleSet() {
     for (int i = 0; i < ParameterCount; ++i)
         set[i] = QStringLiteral("v%1").arg(i + 1);
     set[9] = QStringLiteral("1");
-    set[63] = QStringLiteral("Cave\tété"); // TAB and Windows-1252 letters kept
+    set[63] = QStringLiteral("Cave\tété"); // TAB and accented letters kept
     set[20] = QString();                   // an empty value is a value, not a missing key
     return set;
 }
@@ -71,6 +71,17 @@ void TestParameterFile::saveKeepsEveryOtherLineAndLoadsBack() {
     QVERIFY(loaded.readable);
     QVERIFY(loaded.missing.empty());
     QCOMPARE(loaded.values, set);
+    // A new file: one section, the keys in order "1" to "64", CR LF.
+    const QString fresh = dir.filePath(QStringLiteral("new.par"));
+    QVERIFY(SaveParameterFile(fresh, set));
+    QByteArray expected = "[Parameters]\r\n";
+    for (int i = 0; i < ParameterCount; ++i)
+#ifdef Q_OS_WIN
+        expected += QByteArray::number(i + 1) + '=' + set[i].toLatin1() + "\r\n";
+#else
+        expected += QByteArray::number(i + 1) + '=' + set[i].toUtf8() + "\r\n";
+#endif
+    QCOMPARE(ReadAll(fresh), expected);
 }
 
 void TestParameterFile::missingKeys_data() {
