@@ -101,26 +101,26 @@ void TestInitialiseCli::refusedBeforeAnythingIsSent_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("error");
-    QTest::newRow("without --yes") << QStringList{"initialise"} << 2 << "Add --yes";
+    QTest::newRow("without --yes") << QStringList{"initialise"} << 2 << "Ajoutez --yes";
     QTest::newRow("a file without --yes")
-        << QStringList{"initialise", "@valid"} << 2 << "Add --yes";
+        << QStringList{"initialise", "@valid"} << 2 << "Ajoutez --yes";
     QTest::newRow("a file without any parameter")
-        << QStringList{"initialise", "@empty", "--yes"} << 4 << "holds no parameter";
+        << QStringList{"initialise", "@empty", "--yes"} << 4 << "ne contient aucun paramètre";
     QTest::newRow("typed date that does not exist")
         << QStringList{"initialise", "--yes", "--clock", "31/02/2020 10:00"} << 2
-        << "31/02/2020 10:00: there is no such date";
+        << "31/02/2020 10:00 : cette date n'existe pas";
     QTest::newRow("typed time without its zero")
         << QStringList{"initialise", "--yes", "--clock", "24/12/2012 8:30"} << 2
-        << "is not \"dd/mm/yyyy hh:nn\"";
+        << "n'est pas de la forme \"jj/mm/aaaa hh:mm\"";
     QTest::newRow("a year the instrument cannot hold")
         << QStringList{"initialise", "--yes", "--clock", "24/12/2112 08:30"} << 2
-        << "years 2000 to 2099";
+        << "années 2000 à 2099";
     QTest::newRow("missing file") << QStringList{"initialise", "/nonexistent/x.par", "--yes"} << 4
-                                  << "Cannot read file /nonexistent/x.par";
+                                  << "Impossible de lire le fichier /nonexistent/x.par";
     QTest::newRow("unknown option") << QStringList{"initialise", "--yes", "--force"} << 2
-                                    << "ovra: unknown option --force\nusage: ovra";
+                                    << "ovra : option inconnue --force\nutilisation : ovra";
     QTest::newRow("two files") << QStringList{"initialise", "a.par", "b.par", "--yes"} << 2
-                               << "unexpected argument b.par";
+                               << "argument inattendu b.par";
 }
 
 void TestInitialiseCli::refusedBeforeAnythingIsSent() {
@@ -155,8 +155,8 @@ void TestInitialiseCli::fromAFileWithATypedClock() {
     const Run run =
         Ovra(simulator.device, {"initialise", file, "--yes", "--clock", "24/12/2012 08:30"});
     QVERIFY2(run.code == 0, qPrintable(run.err));
-    QCOMPARE(run.out, QStringLiteral("Initialisation succeeded\n"));
-    QVERIFY2(run.err.contains(QStringLiteral("sent as \"0\": 54")), qPrintable(run.err));
+    QCOMPARE(run.out, QStringLiteral("Initialisation réussie\n"));
+    QVERIFY2(run.err.contains(QStringLiteral("envoyées comme \"0\" : 54")), qPrintable(run.err));
 
     QVERIFY(Ovra(simulator.device, {"clock", "read"}).out.startsWith("24/12/2012 08:3"));
     const QString params = Ovra(simulator.device, {"params", "read", "--table"}).out;
@@ -193,9 +193,10 @@ void TestInitialiseCli::readBackInAnotherForm() {
     const Run run = Ovra(simulator.device, {"initialise", "--yes"});
     QCOMPARE(run.code, 9);
     QCOMPARE(run.out, QString());
-    QVERIFY2(run.err.startsWith(QStringLiteral("The initialisation failed.\nPlease try again.\n")),
-             qPrintable(run.err));
-    QVERIFY(run.err.contains(QStringLiteral("\n12 VOL_MIN: sent \"10.00\", read back \"10\"\n")));
+    QVERIFY2(
+        run.err.startsWith(QStringLiteral("L'initialisation a échoué.\nVeuillez recommencer.\n")),
+        qPrintable(run.err));
+    QVERIFY(run.err.contains(QStringLiteral("\n12 VOL_MIN : envoyé \"10.00\", relu \"10\"\n")));
     QVERIFY(!SentWrites(transcript).contains(QStringLiteral("SM")));
     QCOMPARE(SentWrites(transcript).last(), QStringLiteral("SL"));
     QCOMPARE(AcquisitionCount(simulator.device), 2);
@@ -205,12 +206,12 @@ void TestInitialiseCli::failures_data() {
     QTest::addColumn<QStringList>("simulator");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("error");
-    QTest::newRow("silent instrument") << QStringList{"--silent"} << 5 << "Connection failed!";
+    QTest::newRow("silent instrument") << QStringList{"--silent"} << 5 << "Connexion impossible !";
     QTest::newRow("another instrument")
-        << QStringList{"--identification", "OTHER1"} << 5 << "Connection failed!";
+        << QStringList{"--identification", "OTHER1"} << 5 << "Connexion impossible !";
     // 10 bytes of identification, then the line dies inside the clock setting.
     QTest::newRow("line dies while the clock is set")
-        << QStringList{"--dead-after", "14"} << 6 << "Communication error\n";
+        << QStringList{"--dead-after", "14"} << 6 << "Erreur de communication\n";
 }
 
 void TestInitialiseCli::failures() {
@@ -221,7 +222,7 @@ void TestInitialiseCli::failures() {
     const Run run = Ovra(process.device, {"initialise", "--yes"});
     QCOMPARE(run.code, code);
     // The message names the device it is about.
-    QVERIFY2(run.err.startsWith(process.device + ": " + error), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(process.device + " : " + error), qPrintable(run.err));
     QCOMPARE(run.out, QString());
 }
 

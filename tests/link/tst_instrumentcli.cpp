@@ -222,20 +222,20 @@ void TestInstrumentCli::failures_data() {
 
     const QStringList small{"--acquisitions", "1", "--measurements", "3"};
     QTest::newRow("another instrument") << small + QStringList{"--identification", "OTHER!"}
-                                        << QStringList{"memory"} << 5 << "Connection failed!\n";
-    QTest::newRow("spectrum checksum")
-        << small + QStringList{"--spectrum-checksum-error", "2"}
-        << QStringList{"download", "1", "-o"} << 7 << "Communication error (incorrect checksum)\n";
+                                        << QStringList{"memory"} << 5 << "Connexion impossible !\n";
+    QTest::newRow("spectrum checksum") << small + QStringList{"--spectrum-checksum-error", "2"}
+                                       << QStringList{"download", "1", "-o"} << 7
+                                       << "Erreur de communication (Checksum incorrect)\n";
     QTest::newRow("header checksum")
         << small + QStringList{"--header-checksum-error", "3"} << QStringList{"download", "1", "-o"}
-        << 7 << "Communication error (incorrect checksum)\n";
+        << 7 << "Erreur de communication (Checksum incorrect)\n";
     QTest::newRow("cable pulled") << small + QStringList{"--dead-after", "300", "--hang-up"}
-                                  << QStringList{"memory"} << 6 << "Communication error\n";
+                                  << QStringList{"memory"} << 6 << "Erreur de communication\n";
     QTest::newRow("value too long")
         << small + QStringList{"--value-length", "40:1"} << QStringList{"params", "read"} << 6
-        << "Communication error\nparameter 1";
+        << "Erreur de communication\nle paramètre 1";
     QTest::newRow("row beyond the list")
-        << small << QStringList{"download", "2", "-o"} << 2 << "No acquisition at row 2";
+        << small << QStringList{"download", "2", "-o"} << 2 << "Pas d'acquisition au rang 2";
 }
 
 void TestInstrumentCli::failures() {
@@ -250,7 +250,7 @@ void TestInstrumentCli::failures() {
     QTEST(run.code, "code");
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     // Every message says which device it is about.
-    QVERIFY2(run.err.startsWith(sim.device + ": ") || run.code == 2, qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(sim.device + " : ") || run.code == 2, qPrintable(run.err));
     QVERIFY2(!QFile::exists(file), "a failed download writes no file");
 }
 
@@ -294,7 +294,7 @@ void TestInstrumentCli::ctrlCCancelsTheDownload() {
     QCOMPARE(ovra.exitCode(), 8);
     // Not a terminal: no progress line, only the result.
     QCOMPARE(QString::fromUtf8(ovra.readAllStandardError()),
-             simulator.device + QStringLiteral(": Reading cancelled\n"));
+             simulator.device + QStringLiteral(" : Lecture annulée\n"));
     QVERIFY(!QFile::exists(file));
 #else
     QSKIP("Ctrl-C is sent as a POSIX signal here");
@@ -319,7 +319,7 @@ void TestInstrumentCli::parameterRoundTripChangesNothing() {
 
     const Run run = Ovra(simulator.device, {"params", "write", file, "--yes"});
     QCOMPARE(run.code, 0);
-    QVERIFY2(run.out.contains(QStringLiteral("Nothing to change")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("Rien à changer")), qPrintable(run.out));
     QVERIFY2(!SentChunks(transcript).contains(QStringLiteral("SH")), "nothing was written");
     QVERIFY(SentChunks(transcript).contains(QStringLiteral("RH")));
 }
@@ -340,17 +340,17 @@ void TestInstrumentCli::refusedParameterFiles_data() {
     const QStringList none;
     const QStringList allow{"--allow-missing", "--yes"};
 
-    QTest::newRow("empty file") << QByteArray() << none << "no key 1 to 64";
-    QTest::newRow("binary file") << binary << allow << "no key 1 to 64";
-    QTest::newRow("measurement file") << sample.readAll() << allow << "no key 1 to 64";
+    QTest::newRow("empty file") << QByteArray() << none << "aucune clé 1 à 64";
+    QTest::newRow("binary file") << binary << allow << "aucune clé 1 à 64";
+    QTest::newRow("measurement file") << sample.readAll() << allow << "aucune clé 1 à 64";
     QTest::newRow("the table of --table")
         << QByteArray("Version logicielle: V2.10a\n 1 #DEVICE        OVRA0042\n") << allow
-        << "no key 1 to 64";
+        << "aucune clé 1 à 64";
     QTest::newRow("other section")
-        << QByteArray(complete).replace("[Parameters]", "[Params]") << allow << "no key 1 to 64";
+        << QByteArray(complete).replace("[Parameters]", "[Params]") << allow << "aucune clé 1 à 64";
     QTest::newRow("key 5 missing")
         << QByteArray(complete).replace("\r\n5=1\r\n", "\r\n") << QStringList{"--yes"}
-        << "missing from the section \"Parameters\": 5.";
+        << "absentes de la section \"Parameters\" : 5.";
     QTest::newRow("first and last missing")
         << QByteArray(complete).replace("\r\n1=1\r\n", "\r\n").replace("\r\n64=1\r\n", "\r\n")
         << none << ": 1, 64.";
@@ -366,7 +366,7 @@ void TestInstrumentCli::refusedParameterFiles() {
     QVERIFY(WriteFileBytes(file, content));
     const Run run = Ovra(simulator.device, QStringList{"params", "write", file} + options);
     QCOMPARE(run.code, 3);
-    QVERIFY2(run.err.startsWith(file + ": "), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(file + " : "), qPrintable(run.err));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(SentChunks(transcript), QStringList()); // not even a connection
@@ -421,23 +421,23 @@ void TestInstrumentCli::clockYears_data() {
     QTest::addColumn<QString>("when");
     QTest::addColumn<QString>("reason"); // empty: accepted, and read back as it was set
     QTest::newRow("1899") << "01/02/1899 10:20"
-                          << "years 2000 to 2099";
+                          << "années 2000 à 2099";
     QTest::newRow("2124") << "01/02/2124 10:20"
-                          << "years 2000 to 2099";
+                          << "années 2000 à 2099";
     QTest::newRow("1999, last minute") << "31/12/1999 23:59"
-                                       << "years 2000 to 2099";
+                                       << "années 2000 à 2099";
     QTest::newRow("2100, first minute") << "01/01/2100 00:00"
-                                        << "years 2000 to 2099";
+                                        << "années 2000 à 2099";
     QTest::newRow("29 February 2023") << "29/02/2023 10:00"
-                                      << "no such date";
+                                      << "cette date n'existe pas";
     QTest::newRow("month 13") << "01/13/2020 10:00"
-                              << "no such date";
+                              << "cette date n'existe pas";
     QTest::newRow("hour 24") << "01/02/2020 24:00"
-                             << "no such time";
+                             << "cette heure n'existe pas";
     QTest::newRow("minute 60") << "01/02/2020 10:60"
-                               << "no such time";
+                               << "cette heure n'existe pas";
     QTest::newRow("two-digit year") << "01/02/20 10:00"
-                                    << "is not \"dd/mm/yyyy hh:nn\"";
+                                    << "n'est pas de la forme \"jj/mm/aaaa hh:mm\"";
     QTest::newRow("first minute of 2000") << "01/01/2000 00:01"
                                           << "";
     QTest::newRow("last minute of 2099") << "31/12/2099 23:59"
@@ -493,7 +493,7 @@ void TestInstrumentCli::portFromTheWindowsSettings() {
     QVERIFY(WriteSetting(otherContext, SettingKeys::Langue, "Francais"));
     const Run moved = Ovra(QString(), {"--program-directory", other, "memory"}, elsewhere);
     QCOMPARE(moved.code, 5);
-    QVERIFY2(moved.err.startsWith("/dev/nonexistent-ovra: Connection failed!"),
+    QVERIFY2(moved.err.startsWith("/dev/nonexistent-ovra : Connexion impossible !"),
              qPrintable(moved.err));
     QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
