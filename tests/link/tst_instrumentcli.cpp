@@ -31,13 +31,32 @@ struct Run {
     QString err;
 };
 
+// The messages below are the built-in French ones: ovra runs with a settings
+// file that selects French (without one it speaks English, the default), in
+// the data folder where it looks for "ovra.ini".
+QProcessEnvironment FrenchSettings() {
+    static QTemporaryDir home;
+    static const bool written = [] {
+        QDir().mkpath(home.filePath(QStringLiteral("Tarvel/OvraView2")));
+        QFile settings(home.filePath(QStringLiteral("Tarvel/OvraView2/ovra.ini")));
+        return settings.open(QIODevice::WriteOnly) &&
+               settings.write("[LANGUAGE]\r\nLangue=Francais\r\n") > 0;
+    }();
+    Q_UNUSED(written);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    return environment;
+}
+
 Run Ovra(const QString& device, const QStringList& arguments,
          const QString& workingDirectory = QString()) {
     QProcess ovra;
     QStringList all;
     if (!device.isEmpty())
         all << QStringLiteral("--port") << device;
-    if (!workingDirectory.isEmpty())
+    if (workingDirectory.isEmpty())
+        ovra.setProcessEnvironment(FrenchSettings());
+    else
         ovra.setWorkingDirectory(workingDirectory);
     ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"), all + arguments);
     ovra.waitForFinished(60000);
@@ -263,6 +282,7 @@ void TestInstrumentCli::ctrlCCancelsTheDownload() {
     SimulatorProcess simulator({"--acquisitions", "1", "--measurements", "40", "--pace"});
     const QString file = m_dir.filePath(QStringLiteral("cancelled.ovra"));
     QProcess ovra;
+    ovra.setProcessEnvironment(FrenchSettings());
     ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
                {"--port", simulator.device, "download", "1", "-o", file});
     QVERIFY(ovra.waitForStarted());
@@ -470,6 +490,7 @@ void TestInstrumentCli::portFromTheWindowsSettings() {
     Context otherContext;
     otherContext.ProgramDirectory = other;
     QVERIFY(WriteSetting(otherContext, SettingKeys::ComNumberSerial, "/dev/nonexistent-ovra"));
+    QVERIFY(WriteSetting(otherContext, SettingKeys::Langue, "Francais"));
     const Run moved = Ovra(QString(), {"--program-directory", other, "memory"}, elsewhere);
     QCOMPARE(moved.code, 5);
     QVERIFY2(moved.err.startsWith("/dev/nonexistent-ovra : Connexion impossible !"),
