@@ -1,5 +1,6 @@
 #include "instrumentlink.h"
 
+#include "demonstration.h"
 #include "link/linkmessages.h"
 #include "settings/settings.h"
 
@@ -7,7 +8,7 @@
 #include <QTextStream>
 
 InstrumentAction::InstrumentAction(const CommandLine& line)
-    : m_link(m_context) {
+    : m_link(m_context, sim::MakeInstrumentPort()) {
     m_context.ProgramDirectory = FindProgramDirectory().directory;
     m_link.SetPortName(line.port.isEmpty() ? ReadSetting(m_context, SettingKeys::ComNumberSerial)
                                            : line.port);

@@ -13,6 +13,7 @@
 
 class AcquisitionView;
 class QAction;
+class QLabel;
 class QActionGroup;
 class QMenu;
 class QProgressBar;
@@ -82,6 +83,8 @@ public:
     // stopped, and the window not closed while the link waits.
     void BeginExchange();
     void EndExchange();
+    // A line under the window while the port is the demonstration instrument.
+    void ShowInstrumentKind();
 
     void LoadDisplayConfig();
     void SaveDisplayConfig();
@@ -145,6 +148,7 @@ private:
     QProgressBar* LMDProgressBar = nullptr;
     QTimer* LMDHiTimerAutoDetection = nullptr;
     QObject* m_closeRefusal = nullptr;
+    QLabel* m_instrumentNote = nullptr;
 
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;

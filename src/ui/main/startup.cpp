@@ -1,15 +1,16 @@
 #include "ui/main/startup.h"
 
+#include "demonstration.h"
 #include "link/rs232.h"
 #include "ui/dialogs/about.h"
+#include "ui/dialogs/dialogservice.h"
+#include "ui/dialogs/directory.h"
+#include "ui/dialogs/print.h"
 #include "ui/instrument/clock.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
-#include "ui/dialogs/dialogservice.h"
-#include "ui/dialogs/directory.h"
-#include "ui/main/main.h"
 #include "ui/instrument/memoire.h"
-#include "ui/dialogs/print.h"
+#include "ui/main/main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,8 +53,8 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
     FormPrint = std::make_unique<TFormPrint>(context, dialogs);
     FormMemoire = std::make_unique<TFormMemoire>(context, dialogs);
     // The link comes before the port window, which applies the stored port to it.
-    FormRS232 = port ? std::make_unique<TFormRS232>(context, std::move(port))
-                     : std::make_unique<TFormRS232>(context);
+    FormRS232 =
+        std::make_unique<TFormRS232>(context, port ? std::move(port) : sim::MakeInstrumentPort());
     FormMemoire->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs, *FormRS232);
     FormConfig = std::make_unique<TFormConfig>(context, dialogs);
