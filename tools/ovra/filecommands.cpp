@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "data/fichiers.h"
+#include "data/spectracsv.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -115,23 +116,6 @@ QString InfoText(const Session& session) {
             out << "  measurement " << m << ": total count " << TotalCount(session, m) << '\n';
     }
     return text;
-}
-
-QByteArray SpectraCsv(const Session& session) {
-    QByteArray csv = "measurement";
-    for (int c = 0; c < ChannelCount; ++c)
-        csv += ",ch" + QByteArray::number(c);
-    csv += '\n';
-    if (session.SpectraAvailable) {
-        for (qint32 m = 0; m < session.MeasurementCount; ++m) {
-            csv += QByteArray::number(m);
-            const qint32* spectrum = session.SpectrumAt(m);
-            for (int c = 0; c < ChannelCount; ++c)
-                csv += ',' + QByteArray::number(spectrum[c]);
-            csv += '\n';
-        }
-    }
-    return csv;
 }
 
 bool WriteStandardOutput(const QByteArray& bytes) {

@@ -5,6 +5,7 @@
 // program uses QtDialogService, a test a scripted service that answers from a
 // queue and records what was asked.
 
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -34,6 +35,14 @@ public:
     virtual QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString ChooseFolder(QWidget* parent, const QString& caption,
                                  const QString& directory) = 0;
+
+    // The size in pixels of an image to export, offered as `size`; false when
+    // the user cancelled. A service without its own question keeps the offer.
+    virtual bool ChooseImageSize(QWidget* parent, QSize& size) {
+        Q_UNUSED(parent);
+        Q_UNUSED(size);
+        return true;
+    }
 
     void ShowError(QWidget* parent, const QString& text);
     // A save dialog that asks before an existing file is replaced; "Non" goes

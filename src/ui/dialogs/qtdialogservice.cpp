@@ -1,9 +1,12 @@
 #include "ui/dialogs/qtdialogservice.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -110,4 +113,29 @@ QString QtDialogService::ChooseFolder(QWidget* parent, const QString& caption,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogService::ChooseImageSize(QWidget* parent, QSize& size) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Tr("Taille de l'image"));
+    auto* form = new QFormLayout(&dialog);
+    QSpinBox* sides[2] = {new QSpinBox(&dialog), new QSpinBox(&dialog)};
+    const int values[2] = {size.width(), size.height()};
+    for (int i = 0; i < 2; ++i) {
+        sides[i]->setRange(200, 8000);
+        sides[i]->setSuffix(Tr(" pixels"));
+        sides[i]->setValue(values[i]);
+    }
+    form->addRow(Tr("Largeur"), sides[0]);
+    form->addRow(Tr("Hauteur"), sides[1]);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(Tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Annuler"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    size = QSize(sides[0]->value(), sides[1]->value());
+    return true;
 }

@@ -13,4 +13,5 @@ public:
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,
                          const QString& directory) override;
+    bool ChooseImageSize(QWidget* parent, QSize& size) override;
 };

@@ -2,8 +2,8 @@
 
 #include "settings/settings.h"
 #include "ui/dialogs/about.h"
-#include "ui/display/acquisitionview.h"
 #include "ui/dialogs/directory.h"
+#include "ui/display/acquisitionview.h"
 #include "ui/main/programnames.h"
 
 #include <QActionGroup>
@@ -133,6 +133,7 @@ void TFormMain::SetSessionMenus(bool open) {
     MenuClose->setEnabled(open);
     MenuPrint->setEnabled(open);
     MenuParametres->setEnabled(open);
+    MenuExport->menuAction()->setEnabled(open);
 }
 
 void TFormMain::ShowSecondaryWindow(QWidget& window) {

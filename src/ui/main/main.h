@@ -66,6 +66,11 @@ public:
     void FormClose();
 
     void MenuOpenClick();
+    // "Fichiers récents": the chosen file opened as "Ouvrir" opens it.
+    void MenuRecentFileClick(const QString& path);
+    // "Exporter": the spectra as CSV, the chart as a PNG or SVG image.
+    void MenuExportCsvClick();
+    void MenuExportImageClick();
     void MenuCloseClick();
     void MenuSaveAsClick();
     void MenuExitClick();
@@ -112,6 +117,13 @@ private:
     void SetSessionMenus(bool open);
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);
+    // What "Ouvrir" does once the file is chosen.
+    void OpenChosenFile(const QString& path);
+    void CreateRecentFilesMenu();
+    void RebuildRecentFilesMenu();
+    void RememberRecentFile(const QString& path);
+    void CreateExportMenu();
+    QString AskExportFileName(const QString& filter, const QString& suffix);
     void TellReadFailure(const FileOutcome& outcome);
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
@@ -136,6 +148,10 @@ private:
     QAction* MenuOpen = nullptr;
     QAction* MenuClose = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QMenu* MenuRecentFiles = nullptr;
+    QMenu* MenuExport = nullptr;
+    QAction* MenuExportCsv = nullptr;
+    QAction* MenuExportImage = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuExit = nullptr;
     QMenu* MenuInstrument = nullptr;
