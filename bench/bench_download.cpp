@@ -35,6 +35,7 @@ public:
     bool IsOpen() const override { return m_port.IsOpen(); }
     QString OpenErrorText() const override { return m_port.OpenErrorText(); }
     qint64 BytesWaiting() const override { return m_port.BytesWaiting(); }
+    void DiscardInput() override { m_port.DiscardInput(); }
     QByteArray Read(qint64 maxCount) override {
         const QByteArray bytes = m_port.Read(maxCount);
         received += bytes.size();

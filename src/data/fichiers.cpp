@@ -295,10 +295,15 @@ void AppendKeyLine(QByteArray& out, QByteArrayView key, QStringView value) {
     out.append(LineEnd);
 }
 
-// The regional decimal separator, the one the original files were written with.
+// The regional decimal separator, the one the original files were written
+// with, when it is one a reader can take back: "," or ".". Others (the
+// Arabic and Persian U+066B has no Windows-1252 byte) would make a file its
+// own reader refuses, so they are written as ".".
 QByteArray RegionalDecimalSeparator() {
-    const QByteArray separator = EncodeWindows1252(QLocale::system().decimalPoint());
-    return separator.isEmpty() ? QByteArray(".") : separator;
+    const QString separator = QLocale::system().decimalPoint();
+    if (separator == QLatin1String(","))
+        return QByteArrayLiteral(",");
+    return QByteArrayLiteral(".");
 }
 
 QByteArray MeasurementFileBytes(const Session& session) {

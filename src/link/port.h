@@ -24,6 +24,10 @@ public:
 
     // Bytes received and not yet read; -1 when the port cannot tell.
     virtual qint64 BytesWaiting() const = 0;
+    // Drops every byte received and not yet read, those the system still
+    // holds included: a purge must not leave bytes that reach the program
+    // only on the next turn of the event loop.
+    virtual void DiscardInput() = 0;
     // Up to maxCount of the bytes waiting, at once.
     virtual QByteArray Read(qint64 maxCount) = 0;
     // Queues the bytes for sending; false when the port refuses them.

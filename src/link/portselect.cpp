@@ -66,6 +66,11 @@ qint64 PortSelector::BytesWaiting() const {
     return m_current ? m_current->BytesWaiting() : -1;
 }
 
+void PortSelector::DiscardInput() {
+    if (m_current)
+        m_current->DiscardInput();
+}
+
 QByteArray PortSelector::Read(qint64 maxCount) {
     return m_current ? m_current->Read(maxCount) : QByteArray();
 }

@@ -28,6 +28,7 @@ public:
     bool IsOpen() const override;
     QString OpenErrorText() const override;
     qint64 BytesWaiting() const override;
+    void DiscardInput() override;
     QByteArray Read(qint64 maxCount) override;
     bool Write(const QByteArray& bytes) override;
     qint64 BytesToWrite() const override;

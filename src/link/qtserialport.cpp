@@ -102,6 +102,13 @@ qint64 QtSerialPortBackend::BytesWaiting() const {
     return m_port.isOpen() ? m_port.bytesAvailable() : -1;
 }
 
+void QtSerialPortBackend::DiscardInput() {
+    if (!m_port.isOpen())
+        return;
+    // Qt's own buffer and the system's input queue alike.
+    m_port.clear(QSerialPort::Input);
+}
+
 QByteArray QtSerialPortBackend::Read(qint64 maxCount) {
     return m_port.read(maxCount);
 }

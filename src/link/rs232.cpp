@@ -204,6 +204,7 @@ ReadTimeouts TFormRS232::CurrentReadTimeouts() const {
 void TFormRS232::PurgeInput() {
     if (!PortUsable())
         return;
+    m_port->DiscardInput();
     for (qint64 waiting = BytesWaiting(); waiting > 0 && PortUsable(); waiting = BytesWaiting())
         m_port->Read(waiting);
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <vector>
 
@@ -14,12 +15,20 @@ struct Line {
     qsizetype begin = 0; // first byte of the line
     qsizetype end = 0;   // first byte of its terminator
     qsizetype next = 0;  // first byte of the following line
+    bool utf8 = true;    // its bytes are valid UTF-8 (any ASCII line is)
 };
 
 struct Profile {
     QByteArray bytes;
     std::vector<Line> lines;
 };
+
+bool ValidUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    Q_UNUSED(text);
+    return !decoder.hasError();
+}
 
 // Lines end at CR LF, LF or CR, as files edited on any system do.
 Profile SplitLines(QByteArray bytes) {
@@ -35,7 +44,8 @@ Profile SplitLines(QByteArray bytes) {
         qsizetype next = end;
         if (next < size && data[next++] == '\r' && next < size && data[next] == '\n')
             ++next;
-        profile.lines.push_back({begin, end, next});
+        const QByteArrayView content(data + begin, end - begin);
+        profile.lines.push_back({begin, end, next, ValidUtf8(content)});
         begin = next;
     }
     return profile;
@@ -45,6 +55,29 @@ QByteArrayView Content(const Profile& profile, const Line& line) {
     return QByteArrayView(profile.bytes).sliced(line.begin, line.end - line.begin);
 }
 
+// A line is text in the system's own encoding when its bytes are valid
+// UTF-8, else Windows-1252 as files written on Windows are: each line is
+// decoded on its own, so a file edited on both systems reads whole.
+QString DecodeLine(const Line& line, QByteArrayView bytes) {
+    return line.utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+}
+
+// Lines written here are in the system's encoding: UTF-8 on Linux, the ANSI
+// code page (Windows-1252) on Windows.
+QByteArray EncodeLine(const QString& text) {
+#ifdef Q_OS_WIN
+    return EncodeWindows1252(text);
+#else
+    return text.toUtf8();
+#endif
+}
+
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Blanks and TABs only, on both sides of a comparison: a vertical tab, a form
+// feed or a no-break space is part of a name, as for the Windows functions.
 QByteArrayView TrimSpaces(QByteArrayView text) {
     while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
         text = text.sliced(1);
@@ -53,8 +86,17 @@ QByteArrayView TrimSpaces(QByteArrayView text) {
     return text;
 }
 
-bool SameName(QByteArrayView bytes, const QString& name) {
-    return DecodeWindows1252(TrimSpaces(bytes)).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+QStringView TrimSpaces(QStringView text) {
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+bool SameName(const Line& line, QByteArrayView bytes, const QString& name) {
+    return QStringView(DecodeLine(line, TrimSpaces(bytes)))
+               .compare(TrimSpaces(QStringView(name)), Qt::CaseInsensitive) == 0;
 }
 
 // "[name]", blanks allowed around the line and the name.
@@ -96,12 +138,13 @@ struct Found {
 Found Locate(const Profile& profile, const QString& section, const QString& key) {
     Found found;
     for (qsizetype i = 0; i < qsizetype(profile.lines.size()); ++i) {
-        const QByteArrayView content = Content(profile, profile.lines[i]);
+        const Line& line = profile.lines[i];
+        const QByteArrayView content = Content(profile, line);
         QByteArrayView name;
         if (IsSectionHead(content, name)) {
             if (found.sectionLine >= 0)
                 break;
-            if (SameName(name, section))
+            if (SameName(line, name, section))
                 found.sectionLine = found.lastFilledLine = i;
             continue;
         }
@@ -111,7 +154,8 @@ Found Locate(const Profile& profile, const QString& section, const QString& key)
             found.lastFilledLine = i;
         QByteArrayView lineKey;
         QByteArrayView value;
-        if (found.keyLine < 0 && IsKeyLine(content, lineKey, value) && SameName(lineKey, key)) {
+        if (found.keyLine < 0 && IsKeyLine(content, lineKey, value) &&
+            SameName(line, lineKey, key)) {
             found.keyLine = i;
             found.key = lineKey;
             found.value = value;
@@ -139,6 +183,16 @@ QByteArray LineEnd(const Profile& profile) {
     return QByteArrayLiteral("\r\n");
 }
 
+// The terminator of a line inserted after `after`: the file's own, unless a
+// lone CR would meet the LF that starts the next line and the two read back
+// as one CR LF, swallowing that line; then the terminator of `after`, which
+// is known to stand before that LF.
+QByteArray NewLineEnd(const Profile& profile, const Line& after, const QByteArray& lineEnd) {
+    if (lineEnd == "\r" && after.next < profile.bytes.size() && profile.bytes[after.next] == '\n')
+        return profile.bytes.mid(after.end, after.next - after.end);
+    return lineEnd;
+}
+
 } // namespace
 
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
@@ -147,7 +201,8 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
     if (!ReadProfile(fileName, profile))
         return defaultValue;
     const Found found = Locate(profile, section, key);
-    return found.keyLine >= 0 ? DecodeWindows1252(found.value) : defaultValue;
+    return found.keyLine >= 0 ? DecodeLine(profile.lines[found.keyLine], found.value)
+                              : defaultValue;
 }
 
 int ReadProfileInt(const QString& fileName, const QString& section, const QString& key,
@@ -165,27 +220,32 @@ bool WriteProfileString(const QString& fileName, const QString& section, const Q
     const Found found = Locate(profile, section, key);
     const QByteArray lineEnd = LineEnd(profile);
     QByteArray bytes = profile.bytes;
-    const QByteArray encodedValue = EncodeWindows1252(value);
+    const QByteArray encodedValue = EncodeLine(value);
 
     if (found.keyLine >= 0) {
-        if (found.value == encodedValue)
-            return true;
-        // The key keeps the spelling the file gives it.
         const Line& line = profile.lines[found.keyLine];
+        if (DecodeLine(line, found.value) == value)
+            return true;
+        // The key keeps the spelling the file gives it; the line is written
+        // whole in one encoding.
         bytes.replace(line.begin, line.end - line.begin,
-                      found.key.toByteArray() + '=' + encodedValue);
+                      EncodeLine(DecodeLine(line, found.key)) + '=' + encodedValue);
     } else {
-        const QByteArray keyLine = EncodeWindows1252(key) + '=' + encodedValue + lineEnd;
+        const QByteArray keyText = EncodeLine(key) + '=' + encodedValue;
         if (found.sectionLine >= 0) {
             const Line& after = profile.lines[found.lastFilledLine];
-            QByteArray insertion = keyLine;
-            if (after.next == after.end) // the last line of the file had no terminator
+            QByteArray insertion = keyText;
+            if (after.next == after.end) { // the last line of the file had no terminator
                 insertion.prepend(lineEnd);
+                insertion += lineEnd;
+            } else {
+                insertion += NewLineEnd(profile, after, lineEnd);
+            }
             bytes.insert(after.next, insertion);
         } else {
             if (!profile.lines.empty() && profile.lines.back().next == profile.lines.back().end)
                 bytes += lineEnd;
-            bytes += '[' + EncodeWindows1252(section) + ']' + lineEnd + keyLine;
+            bytes += '[' + EncodeLine(section) + ']' + lineEnd + keyText + lineEnd;
         }
     }
 

@@ -3,7 +3,9 @@
 // Profile (INI) files with the observable rules of the Windows profile
 // functions: sections and keys match case-insensitively; a write replaces one
 // line (or adds it, creating the section or the file) and keeps every other
-// byte; values are raw Windows-1252 text (a TAB stays a TAB).
+// byte; values are raw text (a TAB stays a TAB). A line reads as UTF-8 when
+// its bytes are valid UTF-8, else as Windows-1252; a written line is in the
+// system's encoding (UTF-8 on Linux, the ANSI code page on Windows).
 
 #include <QString>
 

@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -20,6 +21,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 class TestAcquisitionView : public QObject {
     Q_OBJECT
@@ -149,6 +152,10 @@ void TestAcquisitionView::phasesAndResults() {
         QCOMPARE(Text("EditPhase"), phases[step]);
         QCOMPARE(Text("EditPositionClock"), QStringLiteral("12/03/2021 14:05"));
         QCOMPARE(Text("EditMethode"), method);
+        // Which measurement is shown, where the phase may not tell.
+        const QString position = QStringLiteral("Mesure %1 / %2").arg(step + 1).arg(phases.size());
+        QCOMPARE(Find<QLabel>("LabelMeasurePosition")->text(), position);
+        QCOMPARE(Find<QSlider>("TrackBarTimePosition")->toolTip(), position);
         QCOMPARE(m_chart->Series1()->count(), 127);
         QCOMPARE(m_chart->Series1()->at(126).y(), double(SampleCount(step, 126)));
     }
@@ -369,6 +376,32 @@ void TestAcquisitionView::cursorSurvivesPartialRepaints() {
     Find<QPushButton>("ButtonScaleUp")->click();
     Settle();
     QCOMPARE(screenPlot(), ExpectedColumns({41, 99}));
+
+    // The channel axis moves under the lines: each range shows exactly its
+    // visible bounds, full height, and nothing of the lines it had before.
+    auto* zoomIn = Find<QPushButton>("ButtonScaleRight");
+    auto* zoomOut = Find<QPushButton>("ButtonScaleLeft");
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        QList<int> visible;
+    } moves[] = {
+        {"zoom to 0-63", [&] { zoomIn->click(); }, {41}},
+        {"pan to 40-103", [&] { m_chart->PanChannels(40); }, {41, 99}},
+        {"zoom after the pan, 40-51", [&] { zoomIn->click(); }, {41}},
+        {"zoom out again, 40-103", [&] { zoomOut->click(); }, {41, 99}},
+        {"pan to the right end, 64-127", [&] { m_chart->PanChannels(100); }, {99}},
+        {"pan back, 0-63", [&] { m_chart->PanChannels(-100); }, {41}},
+    };
+    for (const auto& move : moves) {
+        move.act();
+        Settle();
+        const QList<int> seen = screenPlot();
+        QVERIFY2(seen == ExpectedColumns(move.visible),
+                 qPrintable(QStringLiteral("%1: red columns %2")
+                                .arg(QLatin1String(move.step))
+                                .arg(QString::number(seen.size()))));
+    }
     check->setChecked(false);
     Settle();
     QCOMPARE(screenPlot(), QList<int>{});
@@ -378,16 +411,19 @@ void TestAcquisitionView::sampleFiles_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("lastStep");
     QTest::addColumn<int>("points");
-    QTest::newRow("Rolle, three") << "rolle3.ovra" << 2 << 127;
-    QTest::newRow("Thomas, five") << "thomas5.ovra" << 4 << 127;
-    QTest::newRow("one measurement") << "single.ovra" << 0 << 127;
-    QTest::newRow("no measurement") << "nomeasure.ovra" << 0 << 0;
+    QTest::addColumn<bool>("unavailable");
+    QTest::newRow("Rolle, three") << "rolle3.ovra" << 2 << 127 << false;
+    QTest::newRow("Thomas, five") << "thomas5.ovra" << 4 << 127 << false;
+    QTest::newRow("one measurement") << "single.ovra" << 0 << 127 << false;
+    QTest::newRow("no measurement") << "nomeasure.ovra" << 0 << 0 << false;
+    QTest::newRow("spectra unavailable") << "unavailable.ovra" << 2 << 127 << true;
 }
 
 void TestAcquisitionView::sampleFiles() {
     QFETCH(QString, file);
     QFETCH(int, lastStep);
     QFETCH(int, points);
+    QFETCH(bool, unavailable);
     m_view->CloseSessionDisplay();
     Session& session = m_context.Session;
     const FileOutcome outcome =
@@ -403,6 +439,8 @@ void TestAcquisitionView::sampleFiles() {
     bar->setValue(lastStep + 1);
     QCOMPARE(bar->value(), lastStep);
     QCOMPARE(m_chart->Series1()->count(), points);
+    // Not a silent flat line: the chart says why there is nothing to see.
+    QCOMPARE(m_chart->SpectraUnavailableShown(), unavailable);
     qint64 window = 0;
     if (lastStep < session.SpectrumCount())
         for (int c = 40; c <= 100; ++c)

@@ -13,6 +13,25 @@
 
 using Range = QPair<double, double>;
 
+// Qt's object hooks, the ones debugging tools use: every QObject made and
+// destroyed passes through them, so a test can count the objects left behind.
+extern quintptr Q_CORE_EXPORT qtHookData[];
+
+namespace {
+
+enum HookIndex { AddQObjectHook = 3, RemoveQObjectHook = 4 };
+qint64 LiveObjects = 0;
+
+void ObjectAdded(QObject*) {
+    ++LiveObjects;
+}
+
+void ObjectRemoved(QObject*) {
+    --LiveObjects;
+}
+
+} // namespace
+
 class TestSpectrumChart : public QObject {
     Q_OBJECT
 private slots:
@@ -27,6 +46,9 @@ private slots:
     void mouseDragPansHorizontallyOnly();
     void countScale_data();
     void countScale();
+    void wholeBackgroundWhite();
+    void nothingLeftBehind_data();
+    void nothingLeftBehind();
 
 private:
     Range ChannelRange() const { return {m_chart->ChannelMinimum(), m_chart->ChannelMaximum()}; }
@@ -188,6 +210,58 @@ void TestSpectrumChart::countScale() {
     Click(&SpectrumChart::ButtonScaleDownClick, down);
     QCOMPARE(m_chart->CountMaximum(), maximum);
     QCOMPARE(m_chart->CountAxis()->min(), 0.0);
+}
+
+void TestSpectrumChart::wholeBackgroundWhite() {
+    const QImage picture = m_chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect plot = m_chart->PlotRect();
+    // Corners, the title's band above the plot and the margin below the axis labels.
+    const QPoint outside[] = {{1, 1},
+                              {picture.width() - 2, 1},
+                              {1, picture.height() - 2},
+                              {picture.width() - 2, picture.height() - 2},
+                              {plot.left() + 4, 2},
+                              {plot.center().x(), picture.height() - 2}};
+    for (const QPoint& at : outside)
+        QVERIFY2(picture.pixel(at) == qRgb(255, 255, 255),
+                 qPrintable(QStringLiteral("(%1, %2) is #%3")
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(picture.pixel(at) & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
+}
+
+void TestSpectrumChart::nothingLeftBehind_data() {
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("made and destroyed") << false;
+    QTest::newRow("shown, refilled and destroyed") << true;
+}
+
+// Every object the chart makes goes with it, the chart the view starts with included.
+void TestSpectrumChart::nothingLeftBehind() {
+    QFETCH(bool, shown);
+    auto cycle = [this, shown] {
+        DisplayState state;
+        auto* chart = new SpectrumChart(state);
+        if (shown) {
+            chart->resize(400, 300);
+            chart->show();
+            QVERIFY(QTest::qWaitForWindowExposed(chart));
+            chart->ShowPoints({{0, 1}, {1, 2}});
+            chart->SetSpectraUnavailable(true);
+        }
+        delete chart;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    cycle(); // whatever Qt makes once for the first chart of a program
+    const quintptr addBefore = qtHookData[AddQObjectHook];
+    const quintptr removeBefore = qtHookData[RemoveQObjectHook];
+    qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(&ObjectAdded);
+    qtHookData[RemoveQObjectHook] = reinterpret_cast<quintptr>(&ObjectRemoved);
+    LiveObjects = 0;
+    cycle();
+    qtHookData[AddQObjectHook] = addBefore;
+    qtHookData[RemoveQObjectHook] = removeBefore;
+    QCOMPARE(LiveObjects, qint64(0));
 }
 
 QTEST_MAIN(TestSpectrumChart)

@@ -1,5 +1,6 @@
 // Measurement files: the writer's bytes, the reader's rules and rejections,
-// and round trips. Registered twice, under a decimal point and a decimal comma.
+// and round trips. Registered three times: under a decimal point, a decimal
+// comma, and the Arabic decimal separator, which has no Windows-1252 byte.
 
 #include "samplesessions.h"
 
@@ -26,8 +27,12 @@ QByteArray SampleBytes(const QString& name) {
     return FileBytes(QStringLiteral(OVRA_TEST_DATA "/%1.ovra").arg(name));
 }
 
+// The separator a file is written with: the regional one when it is "," or
+// ".", else "." (a separator the file's code page cannot hold, or that its
+// reader would not take back, must not make an unreadable file).
 QByteArray RegionalSeparator() {
-    return QLocale::system().decimalPoint().toLatin1();
+    return QLocale::system().decimalPoint() == QLatin1String(",") ? QByteArray(",")
+                                                                  : QByteArray(".");
 }
 
 // Spectrum lines of the given counts, each count followed by TAB, CR LF at the end.
@@ -80,9 +85,12 @@ private:
 
 void TestFichiers::initTestCase() {
     QVERIFY(m_dir.isValid());
-    // The decimal-comma run is only worth its name if the separator really changed.
+    // The decimal-comma and Arabic runs are only worth their names if the
+    // separator really changed.
     if (qgetenv("LC_ALL").startsWith("fr_"))
         QCOMPARE(RegionalSeparator(), QByteArray(","));
+    if (qgetenv("LC_ALL").startsWith("ar_"))
+        QCOMPARE(QLocale::system().decimalPoint(), QString(QChar(0x066B)));
     QVERIFY2(!SampleBytes(QStringLiteral("rolle3")).isEmpty(), OVRA_TEST_DATA);
 }
 
@@ -319,6 +327,9 @@ void TestFichiers::readingRules_data() {
         << 128;
     QTest::newRow("indisponibles inside the first line")
         << Rolle3WithLine(78, "-- indisponibles --") << accepted << 0 << 3 << false << 0 << 0;
+    QTest::newRow("unavailable at the instrument's count")
+        << Rolle3WithLine(78, "indisponibles").replace("Nombre\t3\t", "Nombre\t65535\t") << accepted
+        << 0 << 65535 << false << 0 << 0;
     QTest::newRow("count 0, spectra lines ignored")
         << Rolle3WithLine(73, "Nombre\t0\t") << accepted << 0 << 0 << true << 0 << 0;
     QTest::newRow("count 0, SPECTRES last line")
@@ -347,6 +358,9 @@ void TestFichiers::readingRules_data() {
         << Rolle3WithLine(73, "Nombre\t2147483647\t") << failed << 73 << 0 << false << 0 << 0;
     QTest::newRow("unavailable beyond the instrument's count")
         << Rolle3WithLine(78, "indisponibles").replace("Nombre\t3\t", "Nombre\t70000\t") << failed
+        << 73 << 0 << false << 0 << 0;
+    QTest::newRow("unavailable one above the instrument's count")
+        << Rolle3WithLine(78, "indisponibles").replace("Nombre\t3\t", "Nombre\t65536\t") << failed
         << 73 << 0 << false << 0 << 0;
     QTest::newRow("one spectrum line missing")
         << Rolle3WithLine(73, "Nombre\t4\t") << failed << 81 << 0 << false << 0 << 0;

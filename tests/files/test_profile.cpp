@@ -13,7 +13,8 @@ Q_DECLARE_METATYPE(const SettingKey*)
 namespace {
 
 // Comments, blank lines, several sections, CR LF, a TAB and a backslash in
-// values, blanks around "=", a byte outside ASCII, a value that is not an integer.
+// values, blanks around "=", a Windows-1252 line and a UTF-8 line, a value that
+// is not an integer.
 const QByteArray Sample = "; OvraView2\r\n"
                           "\r\n"
                           "[LANGUAGE]\r\n"
@@ -30,6 +31,8 @@ const QByteArray Sample = "; OvraView2\r\n"
                           "64=ligne 1\tligne 2\t\r\n"
                           "[ CONFIG ]\r\n"
                           "0=Pompe d\xE9marr\xE9"
+                          "e\r\n"
+                          "1=Pompe arr\xC3\xAAt\xC3\xA9"
                           "e\r\n"
                           "[DISPLAY]\r\n"
                           "largeur= 800\r\n"
@@ -117,6 +120,9 @@ void TestProfile::readString_data() {
     QTest::newRow("blanks inside brackets") << "CONFIG"
                                             << "0"
                                             << "Pompe d\u00e9marr\u00e9e";
+    QTest::newRow("UTF-8 line beside a Windows-1252 one") << "CONFIG"
+                                                          << "1"
+                                                          << "Pompe arr\u00eat\u00e9e";
     QTest::newRow("key of another section") << "LANGUAGE"
                                             << "Mode"
                                             << "<default>";
@@ -173,12 +179,43 @@ void TestProfile::write_data() {
                                                       << "LANGUE"
                                                       << "English" << replaced;
 
+    // Lines are written in the system's own encoding.
     replaced = Sample;
+#ifdef Q_OS_WIN
     replaced.replace("default = /data/mesures ", "default=C:\\d\xE9p\xF4t\\");
-    QTest::newRow("replace with backslashes and Windows-1252")
-        << Sample << "DIRECTORY"
-        << "DEFAULT"
-        << "C:\\d\u00e9p\u00f4t\\" << replaced;
+#else
+    replaced.replace("default = /data/mesures ", "default=C:\\d\xC3\xA9p\xC3\xB4t\\");
+#endif
+    QTest::newRow("replace with backslashes and accents") << Sample << "DIRECTORY"
+                                                          << "DEFAULT"
+                                                          << "C:\\d\u00e9p\u00f4t\\" << replaced;
+
+#ifndef Q_OS_WIN
+    replaced = Sample;
+    replaced.replace("Latest=C:\\Mesures\\2011\\",
+                     "Latest=/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD/\xCE\xB1");
+    QTest::newRow("Cyrillic and Greek path") << Sample << "DIRECTORY"
+                                             << "Latest"
+                                             << "/home/\u0438\u0432\u0430\u043d/\u03b1" << replaced;
+
+    QTest::newRow("Windows-1252 line rewritten whole in UTF-8")
+        << QByteArray("[S]\r\ncl\xE9=\xE9t\xE9\r\nz=\xE0\r\n") << "S"
+        << "cl\u00e9"
+        << "\u0416" << QByteArray("[S]\r\ncl\xC3\xA9=\xD0\x96\r\nz=\xE0\r\n");
+#endif
+
+    // Names lose blanks and TABs only, on the file's side as on the caller's.
+    QTest::newRow("vertical tab before a key") << QByteArray("[A]\r\n\x0Bk=1\r\n") << "A"
+                                               << "\x0Bk"
+                                               << "2" << QByteArray("[A]\r\n\x0Bk=2\r\n");
+    QTest::newRow("form feed after a key, blanks around it")
+        << QByteArray("[A]\r\n k\x0C =1\r\n") << "A"
+        << "k\x0C\t"
+        << "2" << QByteArray("[A]\r\nk\x0C=2\r\n");
+    QTest::newRow("no-break space in a section name")
+        << QByteArray("[\xA0S]\r\nk=1\r\n") << "\u00a0S"
+        << "k"
+        << "2" << QByteArray("[\xA0S]\r\nk=2\r\n");
 
     replaced = Sample;
     replaced.replace("64=ligne 1\tligne 2\t", "64=a\tb");
@@ -215,6 +252,11 @@ void TestProfile::write_data() {
     QTest::newRow("LF file gets LF lines") << QByteArray("[A]\nx=1\n") << "B"
                                            << "y"
                                            << "2" << QByteArray("[A]\nx=1\n[B]\ny=2\n");
+
+    QTest::newRow("lone CR first, LF after: the blank line stays")
+        << QByteArray("[A]\rx=1\n\n[B]\n") << "A"
+        << "y"
+        << "2" << QByteArray("[A]\rx=1\ny=2\n\n[B]\n");
 
     QTest::newRow("empty file") << QByteArray() << "S"
                                 << "k"

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -75,15 +77,38 @@ void TestMemoire::OpenMemoryWindow(ProgramFixture& program, int row) {
     program.port->ClearLog();
 }
 
+// The usual case, a Rolle acquisition of three measurements, after the three others.
+sim::InstrumentMemory FourAcquisitions() {
+    sim::InstrumentMemory memory = ThreeAcquisitions();
+    sim::AcquisitionPlan plan;
+    plan.number = 9;
+    plan.start = QDateTime(QDate(2011, 4, 2), QTime(14, 30));
+    plan.methodCode = 0;
+    plan.measurements = 3;
+    plan.volume = 12.25f;
+    plan.eapv = 401.5f;
+    plan.seed = 9;
+    memory.acquisitions.push_back(sim::GenerateAcquisition(plan));
+    return memory;
+}
+
 void TestMemoire::downloads_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("method");
     QTest::addColumn<double>("volume");
+    QTest::addColumn<double>("eapv");
+    QTest::addColumn<QString>("shownVolume");
+    QTest::addColumn<QString>("shownEapv");
 
-    QTest::newRow("Rolle of 4") << 0 << "Rolle" << 10.5;
-    // Volume and EAPV mean nothing under three measurements.
-    QTest::newRow("Thomas of 2") << 1 << "Thomas" << 0.0;
-    QTest::newRow("Test of 3") << 2 << "Test" << 0.0;
+    // Volume and EAPV are kept from three measurements up, shown for exactly three.
+    QTest::newRow("Rolle of 4") << 0 << "Rolle" << 10.5 << 630.25 << ""
+                                << "";
+    QTest::newRow("Thomas of 2") << 1 << "Thomas" << 0.0 << 0.0 << ""
+                                 << "";
+    QTest::newRow("Test of 3") << 2 << "Test" << 0.0 << 0.0 << ""
+                               << "";
+    QTest::newRow("Rolle of 3") << 3 << "Rolle" << 12.25 << 401.5 << "12.25"
+                                << "401.50";
 }
 
 // The whole road: the measurements, their progress and remaining time, the
@@ -92,21 +117,33 @@ void TestMemoire::downloads() {
     QFETCH(int, row);
     QFETCH(QString, method);
     QFETCH(double, volume);
+    QFETCH(double, eapv);
+    QFETCH(QString, shownVolume);
+    QFETCH(QString, shownEapv);
 
-    const sim::InstrumentMemory memory = ThreeAcquisitions();
+    const sim::InstrumentMemory memory = FourAcquisitions();
     const sim::StoredAcquisition& stored = memory.acquisitions[std::size_t(row)];
     ProgramFixture program(m_context, m_dialogs, memory);
     OpenMemoryWindow(program, row);
 
     QList<int> bar;
     QStringList remaining;
+    auto* list = program.InMemoire<QTreeWidget>("LMDListBoxMesures");
+    auto* read = program.InMemoire<QPushButton>("ButtonRead");
+    bool readOfferedMidway = true;
     connect(&program.Link(), &TFormRS232::RemainingTimeChanged, this, [&] {
+        // Another row picked while the link runs offers no second download.
+        if (bar.isEmpty()) {
+            list->setCurrentItem(list->topLevelItem((row + 1) % list->topLevelItemCount()));
+            readOfferedMidway = read->isEnabled();
+        }
         bar << program.InMemoire<QProgressBar>("LMDProgressBar")->value();
         remaining << program.InMemoire<QStatusBar>("LMDStatusBar")->currentMessage();
     });
-    program.InMemoire<QPushButton>("ButtonRead")->click();
+    read->click();
 
     QVERIFY2(m_dialogs.Messages().isEmpty(), qPrintable(m_dialogs.Messages().value(0).text));
+    QVERIFY(!readOfferedMidway);
     const int count = int(stored.measurements.size());
     QCOMPARE(bar.size(), count + 1);
     QCOMPARE(bar.at(count - 1), 100);
@@ -126,6 +163,7 @@ void TestMemoire::downloads() {
     QCOMPARE(session.Method, method);
     QCOMPARE(session.MeasurementCount, count);
     QCOMPARE(session.Volume, volume);
+    QCOMPARE(session.Eapv, eapv);
     QVERIFY(session.SpectraAvailable);
     QCOMPARE(session.SpectrumCount(), count);
     for (int m = 0; m < count; ++m)
@@ -145,6 +183,9 @@ void TestMemoire::downloads() {
     QVERIFY(session.FileName.isEmpty());
     QCOMPARE(main.windowTitle(), QStringLiteral(" OvraView  - Version 2.0 - Nouveau Fichier"));
     QVERIFY(Child<QGroupBox>(main, "GroupBoxInfos")->isVisible());
+    const QString point = QLocale::system().decimalPoint();
+    QCOMPARE(Child<QLineEdit>(main, "EditVolume")->text(), shownVolume.replace('.', point));
+    QCOMPARE(Child<QLineEdit>(main, "EditEAPV")->text(), shownEapv.replace('.', point));
     QVERIFY(Child<QAction>(main, "MenuSaveAs")->isEnabled());
     QVERIFY(!program.Memoire().isVisible());
     QVERIFY(main.isEnabled());
@@ -168,9 +209,14 @@ void TestMemoire::keyboard() {
     QVERIFY(QTest::qWaitForWindowActive(&program.Memoire()));
     QCOMPARE(QApplication::focusWidget(), list);
 
-    // The list takes the focus at its first row, unselected.
-    QCOMPARE(list->currentItem(), list->topLevelItem(0));
+    // The list takes the focus with no row current, so none looks selected
+    // while "Lecture" waits; the first arrow picks the first row.
+    QCOMPARE(list->currentItem(), nullptr);
+    QVERIFY(list->selectedItems().isEmpty());
     QVERIFY(!program.InMemoire<QPushButton>("ButtonRead")->isEnabled());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentItem(), list->topLevelItem(0));
+    QVERIFY(list->topLevelItem(0)->isSelected());
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentItem(), list->topLevelItem(1));
     QVERIFY(program.InMemoire<QPushButton>("ButtonRead")->isEnabled());

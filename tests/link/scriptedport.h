@@ -43,6 +43,10 @@ public:
     bool IsOpen() const override { return m_open; }
     QString OpenErrorText() const override { return {}; }
     qint64 BytesWaiting() const override { return m_open ? m_input.size() : -1; }
+    void DiscardInput() override {
+        m_input.clear();
+        ++discards;
+    }
     QByteArray Read(qint64 maxCount) override {
         const QByteArray bytes = m_input.left(int(maxCount));
         m_input.remove(0, bytes.size());
@@ -59,6 +63,7 @@ public:
     qint64 BytesToWrite() const override { return 0; }
 
     QList<QByteArray> writes;
+    int discards = 0;
 
 private:
     bool m_open = false;

@@ -19,7 +19,15 @@ MessageAnswer ScriptedDialogs::ShowMessage(QWidget*, const QString& text, Messag
         ++m_unscripted;
         answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     }
-    m_messages << Message{text, icon, buttons, answer};
+    m_messages << Message{text, icon, buttons, answer, QString()};
+    return answer;
+}
+
+MessageAnswer ScriptedDialogs::ShowDetailedMessage(QWidget* parent, const QString& text,
+                                                   const QString& details, MessageIcon icon,
+                                                   MessageButtons buttons) {
+    const MessageAnswer answer = ShowMessage(parent, text, icon, buttons);
+    m_messages.last().details = details;
     return answer;
 }
 

@@ -19,6 +19,7 @@ public:
         MessageIcon icon;
         MessageButtons buttons;
         MessageAnswer answer;
+        QString details; // of a detailed message
     };
     enum class DialogKind { Open, Save, Folder };
     struct Dialog {
@@ -40,6 +41,8 @@ public:
 
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
+    MessageAnswer ShowDetailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                      MessageIcon icon, MessageButtons buttons) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 class TestPlacement : public QObject {
@@ -28,6 +29,8 @@ private slots:
     void placementRoundTrip();
     void maximised();
     void placementOffScreen();
+    void sizesAreTheWholeWindows_data();
+    void sizesAreTheWholeWindows();
     void settingsWriteRefused();
     void dialogsFollowLatestDirectory();
     void dialogsStayInDefaultDirectory();
@@ -44,10 +47,15 @@ private:
     Context m_context;
     ScriptedDialogs m_dialogs;
     QString m_startDirectory;
+    QSize m_frame; // the frame's width and height that the platform adds to a window
 };
 
 void TestPlacement::initTestCase() {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    QWidget probe;
+    probe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe));
+    m_frame = probe.frameGeometry().size() - probe.size();
     m_startDirectory = QDir::currentPath();
 }
 
@@ -67,8 +75,9 @@ void TestPlacement::cleanup() {
 // default directory.
 void TestPlacement::defaultsWithoutSettings() {
     TFormMain window(m_context, m_dialogs);
-    QCOMPARE(window.size(), QSize(1024, 600));
-    QCOMPARE(window.pos(), QPoint((1280 - 1024) / 2, (1024 - 600) / 2));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry(), QRect((1280 - 1024) / 2, (1024 - 600) / 2, 1024, 600));
     QVERIFY(!window.isMaximized());
     QCOMPARE(m_context.LatestDirectory, DefaultDataDirectory());
     QCOMPARE(m_context.DefaultDirectory, DefaultDataDirectory());
@@ -89,15 +98,19 @@ void TestPlacement::placementRoundTrip() {
     }
     QCOMPARE(Setting(SettingKeys::DirectoryLatest), QStringLiteral("/data/mesures/"));
     QCOMPARE(Setting(SettingKeys::DisplayMaximise), QStringLiteral("0"));
-    QCOMPARE(Setting(SettingKeys::DisplayLargeur), QStringLiteral("1100"));
-    QCOMPARE(Setting(SettingKeys::DisplayHauteur), QStringLiteral("700"));
+    // The whole window's size, frame included.
+    QCOMPARE(Setting(SettingKeys::DisplayLargeur), QString::number(1100 + m_frame.width()));
+    QCOMPARE(Setting(SettingKeys::DisplayHauteur), QString::number(700 + m_frame.height()));
 
     Context next;
     m_directory->Prepare(next);
     TFormMain window(next, m_dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(1100, 700));
-    QCOMPARE(window.pos(), QPoint(ReadSettingInt(next, SettingKeys::DisplayAbscisse, -1),
-                                  ReadSettingInt(next, SettingKeys::DisplayOrdonnee, -1)));
+    QCOMPARE(window.frameGeometry().topLeft(),
+             QPoint(ReadSettingInt(next, SettingKeys::DisplayAbscisse, -1),
+                    ReadSettingInt(next, SettingKeys::DisplayOrdonnee, -1)));
     QCOMPARE(next.LatestDirectory, QStringLiteral("/data/mesures/"));
     QCOMPARE(next.InitialDirectory, QStringLiteral("/data/mesures/"));
 }
@@ -111,7 +124,36 @@ void TestPlacement::maximised() {
     QVERIFY(window.isMaximized());
     QVERIFY(window.close());
     QCOMPARE(Setting(SettingKeys::DisplayMaximise), QStringLiteral("1"));
-    QCOMPARE(Setting(SettingKeys::DisplayLargeur), QString::number(window.width()));
+    QCOMPARE(Setting(SettingKeys::DisplayLargeur),
+             QString::number(window.screen()->availableGeometry().width()));
+}
+
+// "largeur" and "hauteur" are the whole window's, and so is the minimum: the
+// client area is what the frame leaves of them.
+void TestPlacement::sizesAreTheWholeWindows_data() {
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QSize>("frame");
+    QTest::newRow("no settings") << QStringList() << QSize(1024, 600);
+    QTest::newRow("stored size") << QStringList{"[DISPLAY]", "largeur=1100", "hauteur=700"}
+                                 << QSize(1100, 700);
+    QTest::newRow("below the minimum") << QStringList{"[DISPLAY]", "largeur=300", "hauteur=200"}
+                                       << QSize(1024, 600);
+}
+
+void TestPlacement::sizesAreTheWholeWindows() {
+    QFETCH(QStringList, settings);
+    QFETCH(QSize, frame);
+    m_directory->WriteSettings(settings);
+    TFormMain window(m_context, m_dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(!m_frame.isEmpty(), "the test platform draws no frame: nothing to check");
+    QCOMPARE(window.frameGeometry().size(), frame);
+    QCOMPARE(window.size(), frame - m_frame);
+    QCOMPARE(window.minimumSize(), QSize(1024, 600) - m_frame);
+    // The user's own size is kept from then on.
+    window.resize(1200, 800);
+    QCOMPARE(window.size(), QSize(1200, 800));
 }
 
 // A small size is raised to the minimum; a place on no screen is centred.

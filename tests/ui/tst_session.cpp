@@ -10,6 +10,7 @@
 #include "ui/main/main.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -24,8 +25,9 @@ namespace {
 const QString EmptyTitle = QStringLiteral(" OvraView  - Version 2.0");
 const QString Incorrect = QStringLiteral("Format de fichier incorrect");
 
+// The file name as the platform spells it ("C:\..." on Windows).
 QString TitleFor(const QString& file) {
-    return EmptyTitle + QStringLiteral(" - ") + file;
+    return EmptyTitle + QStringLiteral(" - ") + QDir::toNativeSeparators(file);
 }
 
 } // namespace

@@ -58,6 +58,10 @@ qint64 SimulatedPort::BytesWaiting() const {
     return m_open ? m_input.size() : -1;
 }
 
+void SimulatedPort::DiscardInput() {
+    m_input.clear();
+}
+
 QByteArray SimulatedPort::Read(qint64 maxCount) {
     const QByteArray bytes = m_input.left(int(maxCount));
     m_input.remove(0, bytes.size());

@@ -2,7 +2,8 @@
 
 // Subcommands of the command-line companion. Each returns the process exit
 // code: 0 success, 2 wrong usage, 3 rejected file, 4 file or conversion
-// error, 5 no connection, 6 communication error, 7 checksum error, 8 cancelled.
+// error, 5 no connection, 6 communication error, 7 checksum error, 8 cancelled,
+// 9 the instrument gave back other values than it was sent.
 
 #include <QString>
 #include <QStringList>
@@ -16,11 +17,12 @@ enum ExitCode {
     ExitCommunication = 6,
     ExitChecksum = 7,
     ExitCancelled = 8,
+    ExitReadBackDiffers = 9,
 };
 
 struct CommandLine {
-    QString port;      // "--port DEVICE", empty when not given
-    QStringList args;  // the arguments after the subcommand's name
+    QString port;     // "--port DEVICE", empty when not given
+    QStringList args; // the arguments after the subcommand's name
 };
 
 using CommandFunction = int (*)(const CommandLine& line);

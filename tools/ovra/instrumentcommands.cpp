@@ -9,9 +9,8 @@
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
 
+#include "config/parameterfile.h"
 #include "data/fichiers.h"
-#include "settings/profile.h"
-#include "settings/settings.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -166,15 +165,10 @@ int RunParamsRead(const CommandLine& line, const QStringList& args) {
     const Session& session = action.context().Session;
     if (output.isEmpty())
         return PrintOut(ParametersText(session)) ? ExitSuccess : ExitFileError;
-    // As the configuration window saves a parameter file: keys "1" to "64"
-    // of section "Parameters", every other line of the file kept.
-    for (int i = 0; i < ParameterCount; ++i) {
-        const SettingKey key = ParameterSettingKey(i);
-        if (!WriteProfileString(output, QString::fromLatin1(key.section),
-                                QString::fromLatin1(key.key), session.Parameters[i])) {
-            PrintError(QStringLiteral("Impossible d'écrire dans %1").arg(output));
-            return ExitFileError;
-        }
+    // As the configuration window saves a parameter file.
+    if (!SaveParameterFile(output, session.Parameters)) {
+        PrintError(ParameterFileWriteRefused(output));
+        return ExitFileError;
     }
     return ExitSuccess;
 }
@@ -189,13 +183,7 @@ int RunParamsWrite(const CommandLine& line, const QStringList& args) {
         return ExitFileError;
     }
     InstrumentAction action(line);
-    Session& session = action.context().Session;
-    for (int i = 0; i < ParameterCount; ++i) {
-        const SettingKey key = ParameterSettingKey(i);
-        session.Parameters[i] =
-            ReadProfileString(file, QString::fromLatin1(key.section), QString::fromLatin1(key.key),
-                              QString::fromLatin1(key.defaultValue));
-    }
+    action.context().Session.Parameters = LoadParameterFile(file).values;
     if (const int status = action.Connect(); status != ExitSuccess)
         return status;
     if (!action.link().WriteParameters())

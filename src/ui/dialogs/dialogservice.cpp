@@ -3,6 +3,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+MessageAnswer DialogService::ShowDetailedMessage(QWidget* parent, const QString& text,
+                                                 const QString& details, MessageIcon icon,
+                                                 MessageButtons buttons) {
+    if (details.isEmpty())
+        return ShowMessage(parent, text, icon, buttons);
+    return ShowMessage(parent, text + QLatin1String("\n\n") + details, icon, buttons);
+}
+
 void DialogService::ShowError(QWidget* parent, const QString& text) {
     ShowMessage(parent, text, MessageIcon::Error, MessageButtons::Ok);
 }

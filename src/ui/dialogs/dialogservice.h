@@ -44,6 +44,12 @@ public:
         return true;
     }
 
+    // A message with details the user may unfold: the entries behind a
+    // failure, for one. Without details it is ShowMessage.
+    virtual MessageAnswer ShowDetailedMessage(QWidget* parent, const QString& text,
+                                              const QString& details, MessageIcon icon,
+                                              MessageButtons buttons);
+
     void ShowError(QWidget* parent, const QString& text);
     // A save dialog that asks before an existing file is replaced; "Non" goes
     // back to the dialog, as the platform's own save dialogs do.

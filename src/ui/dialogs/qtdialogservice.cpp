@@ -53,15 +53,49 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool sa
     return dialog.selectedFiles().constFirst();
 }
 
+// Qt labels the button that unfolds the details in English, and labels it
+// again on every click (after the slots connected here, since the box adds
+// the button anew when it shows): the French label follows Qt's, queued.
+void AddDetails(QMessageBox& box, const QString& details) {
+    box.setDetailedText(details);
+    // One entry a line, not wrapped into a narrow column.
+    box.setStyleSheet(QStringLiteral("QTextEdit { min-width: 30em; }"));
+    const QString show = Tr("Afficher les détails...");
+    const QString hide = Tr("Masquer les détails...");
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) != QMessageBox::ActionRole)
+            continue;
+        button->setText(show);
+        const QFontMetrics metrics = button->fontMetrics();
+        button->setMinimumWidth(
+            qMax(metrics.horizontalAdvance(show), metrics.horizontalAdvance(hide)) + 24);
+        QObject::connect(
+            button, &QAbstractButton::clicked, &box,
+            [button, show, hide, shown = false]() mutable {
+                shown = !shown;
+                button->setText(shown ? hide : show);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
 } // namespace
 
 MessageAnswer QtDialogService::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                            MessageButtons buttons) {
+    return ShowDetailedMessage(parent, text, QString(), icon, buttons);
+}
+
+MessageAnswer QtDialogService::ShowDetailedMessage(QWidget* parent, const QString& text,
+                                                   const QString& details, MessageIcon icon,
+                                                   MessageButtons buttons) {
     // The string table pairs LF with CR; a label would draw the CR.
     QString shown = text;
     shown.remove(QLatin1Char('\r'));
     QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), shown,
                     QMessageBox::NoButton, parent);
+    if (!details.isEmpty())
+        AddDetails(box, details);
     QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;

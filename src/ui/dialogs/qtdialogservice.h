@@ -9,6 +9,8 @@ class QtDialogService : public DialogService {
 public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
+    MessageAnswer ShowDetailedMessage(QWidget* parent, const QString& text, const QString& details,
+                                      MessageIcon icon, MessageButtons buttons) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseFolder(QWidget* parent, const QString& caption,

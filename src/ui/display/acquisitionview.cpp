@@ -113,12 +113,24 @@ void AcquisitionView::BuildChartBox() {
                              GroupBoxChartSpectrum);
     caption->setAlignment(Qt::AlignHCenter);
     caption->setBuddy(TrackBarTimePosition);
+    // Which measurement is shown: phases alone do not tell it (a Test has
+    // none, a long Rolle repeats "Comptage").
+    m_position = NewLabel(QStringLiteral("LabelMeasurePosition"), QString(), GroupBoxChartSpectrum);
+    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // The caption stays centred under the bar, the position at the right end.
+    auto* captionRow = new QGridLayout();
+    captionRow->setContentsMargins(0, 0, 0, 0);
+    captionRow->addWidget(caption, 0, 0, 1, 3, Qt::AlignHCenter);
+    captionRow->addWidget(m_position, 0, 2);
+    captionRow->setColumnStretch(0, 1);
+    captionRow->setColumnStretch(2, 1);
 
     auto* boxLayout = new QVBoxLayout(GroupBoxChartSpectrum);
     boxLayout->setContentsMargins(6, 6, 6, 6);
     boxLayout->addWidget(ChartSpectrum, 1);
     boxLayout->addLayout(barRow);
-    boxLayout->addWidget(caption);
+    boxLayout->addLayout(captionRow);
 
     connect(TrackBarTimePosition, &QSlider::valueChanged, this,
             &AcquisitionView::TrackBarTimePositionChange);

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -54,6 +55,7 @@ private:
     void ButtonForwardClick();
     void CheckBoxDisplayWindowRnChange();
     void SetSessionBoxesVisible(bool visible);
+    void ShowMeasurePosition(int step);
 
     Context& m_context;
     DisplayState m_state;
@@ -63,6 +65,7 @@ private:
     QSlider* TrackBarTimePosition = nullptr;
     QPushButton* ButtonBackward = nullptr;
     QPushButton* ButtonForward = nullptr;
+    QLabel* m_position = nullptr;
 
     QGroupBox* GroupBoxInfos = nullptr;
     QLineEdit* EditPositionClock = nullptr;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -71,6 +72,9 @@ void AcquisitionView::DisplayInfosWindows() {
 void AcquisitionView::DisplaySpectrumGraph(int step) {
     const Session& session = m_context.Session;
     ChartSpectrum->ShowPoints(StepPoints(session, step, m_state.GroupSize));
+    // A file may say its spectra are unavailable: a flat line would look like a count of zero.
+    ChartSpectrum->SetSpectraUnavailable(!session.SpectraAvailable && session.MeasurementCount > 0);
+    ShowMeasurePosition(step);
     if (!StepAvailable(session, step, m_state.GroupSize)) {
         EditPositionClock->clear();
         EditMethode->clear();
@@ -83,6 +87,14 @@ void AcquisitionView::DisplaySpectrumGraph(int step) {
     // Narrow fields show the beginning of their text, not its end.
     for (QLineEdit* field : {EditPositionClock, EditMethode, EditPhase})
         field->setCursorPosition(0);
+}
+
+void AcquisitionView::ShowMeasurePosition(int step) {
+    const int steps = StepCount(m_context.Session, m_state.GroupSize);
+    const QString text =
+        step >= 0 && step < steps ? tr("Mesure %1 / %2").arg(step + 1).arg(steps) : QString();
+    m_position->setText(text);
+    TrackBarTimePosition->setToolTip(text);
 }
 
 void AcquisitionView::DisplayROITitle() {

@@ -4,6 +4,7 @@
 #include "ui/display/chartconveniences.h"
 #include "ui/display/energywindows.h"
 
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,11 +46,19 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     setRubberBand(QChartView::NoRubberBand);
     setRenderHint(QPainter::Antialiasing, true);
     setFrameShape(QFrame::NoFrame);
-    setStyleSheet(QStringLiteral("background: transparent"));
+    // The cursor lines are inverted over fresh pixels once per repaint, so a
+    // repaint must cover the whole plot: a partial one after a pan or a zoom
+    // would leave pieces of the old lines and draw the new ones in pieces.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // White from edge to edge: around the plot too, under the title and the axis labels.
+    setBackgroundBrush(Qt::white);
 
     QChart* plot = new QChart();
     plot->legend()->hide();
-    plot->setBackgroundVisible(false);
+    plot->setBackgroundVisible(true);
+    plot->setBackgroundBrush(Qt::white);
+    plot->setBackgroundPen(Qt::NoPen);
+    plot->setBackgroundRoundness(0);
     plot->setPlotAreaBackgroundVisible(true);
     plot->setPlotAreaBackgroundBrush(Qt::white);
     plot->setPlotAreaBackgroundPen(QPen(QColor(128, 128, 128), 1));
@@ -94,7 +103,19 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     m_series->attachAxis(m_channelAxis);
     m_series->attachAxis(m_countAxis);
 
+    // The view came with a chart of its own; once replaced, it is ours to delete.
+    QChart* const previous = chart();
     setChart(plot);
+    delete previous;
+
+    m_unavailable = new QGraphicsSimpleTextItem(tr("Spectres indisponibles"), plot);
+    QFont unavailableFont = font();
+    unavailableFont.setPointSizeF(unavailableFont.pointSizeF() * 1.5);
+    m_unavailable->setFont(unavailableFont);
+    m_unavailable->setBrush(QColor(128, 128, 128));
+    m_unavailable->setZValue(10);
+    m_unavailable->hide();
+    connect(plot, &QChart::plotAreaChanged, this, &SpectrumChart::PlaceUnavailableText);
     // Hovering the plot shows the hand that says it can be dragged sideways.
     viewport()->setMouseTracking(true);
     new ChartConveniences(*this);
@@ -102,6 +123,21 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
 
 void SpectrumChart::ShowPoints(const QList<QPointF>& points) {
     m_series->replace(points);
+}
+
+void SpectrumChart::SetSpectraUnavailable(bool unavailable) {
+    m_unavailable->setVisible(unavailable);
+    PlaceUnavailableText();
+}
+
+bool SpectrumChart::SpectraUnavailableShown() const {
+    return m_unavailable->isVisible();
+}
+
+void SpectrumChart::PlaceUnavailableText() {
+    const QRectF area = chart()->plotArea();
+    const QRectF text = m_unavailable->boundingRect();
+    m_unavailable->setPos(area.center() - QPointF(text.width() / 2, text.height() / 2));
 }
 
 void SpectrumChart::ResetChannelAxis() {

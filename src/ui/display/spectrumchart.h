@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <vector>
 
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
 
@@ -31,6 +32,9 @@ public:
 
     // The chart half of DisplaySpectrumGraph: the whole line replaced at once.
     void ShowPoints(const QList<QPointF>& points);
+    // "Spectres indisponibles" across the plot, for a file without spectra.
+    void SetSpectraUnavailable(bool unavailable);
+    bool SpectraUnavailableShown() const;
     // Channel axis back to 0 … 127, as every session opening does.
     void ResetChannelAxis();
     // Minimum and maximum together, so that no half-applied range is ever seen.
@@ -70,11 +74,13 @@ protected:
 private:
     void ChartSpectrumAfterDraw();
     void SetCountMaximum(double maximum);
+    void PlaceUnavailableText();
 
     DisplayState& m_state;
     QLineSeries* m_series = nullptr;
     QValueAxis* m_channelAxis = nullptr;
     QValueAxis* m_countAxis = nullptr;
+    QGraphicsSimpleTextItem* m_unavailable = nullptr;
     std::vector<Cursor> m_cursors;
 
     bool m_panning = false;

@@ -184,6 +184,10 @@ void TFormMemoire::ShowMemoryCounts(int measurements, int acquisitions) {
 
 void TFormMemoire::ClearDirectory() {
     LMDListBoxMesures->clear();
+    // No current row until the user picks one: a list given the focus would
+    // otherwise frame its first row, which looks selected while "Lecture"
+    // waits for a real selection.
+    LMDListBoxMesures->setCurrentIndex(QModelIndex());
 }
 
 void TFormMemoire::AddDirectoryRow(int row, const QString& start, const QString& method) {

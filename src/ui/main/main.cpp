@@ -7,6 +7,7 @@
 #include "ui/main/programnames.h"
 
 #include <QActionGroup>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenuBar>
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr QSize MinimumWindowSize{1024, 600};
 constexpr QSize InitialClientSize{1016, 626};
 constexpr int ProgressBarHeight = 20;
 constexpr std::chrono::milliseconds AutoDetectionInterval{1000};
@@ -36,7 +36,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, QWidget* parent)
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FormMain"));
     setAcceptDrops(true);
-    setMinimumSize(MinimumWindowSize);
+    setMinimumSize(MinimumFrameSize);
     resize(InitialClientSize);
     CreateMenus();
     CreateCentralArea();
@@ -122,8 +122,10 @@ void TFormMain::UpdateTitle() {
     QString title = QLatin1String(ProgramNameText) + QLatin1String(VersionTitleText);
     if (m_context.Session.SessionState != SessionEmpty) {
         title += QLatin1String(TitleFileSeparator);
-        title += m_context.Session.FileName.isEmpty() ? tr("Nouveau Fichier")
-                                                      : m_context.Session.FileName;
+        // In the platform's own spelling: "C:\..." on Windows.
+        title += m_context.Session.FileName.isEmpty()
+                     ? tr("Nouveau Fichier")
+                     : QDir::toNativeSeparators(m_context.Session.FileName);
     }
     setWindowTitle(title);
 }
@@ -188,10 +190,21 @@ void TFormMain::changeEvent(QEvent* event) {
 
 void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    ApplyFrameMargins();
     // Without a window manager the window may never be activated; its first
     // showing then stands for the first activation.
     if (!event->spontaneous())
         QMetaObject::invokeMethod(this, &TFormMain::FormActivate, Qt::QueuedConnection);
+}
+
+void TFormMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    ApplyFrameMargins();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyFrameMargins();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,10 @@ struct SecondaryWindows {
     TFormConfig* FormConfig = nullptr;
 };
 
+// The smallest the whole window may be, frame and title bar included: it
+// fits the smallest supported screen.
+inline constexpr QSize MinimumFrameSize{1024, 600};
+
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -82,6 +86,11 @@ public:
     // The Instrument menu (maininstrument.cpp).
     void MenuReadClick();
     void MenuCommunicationsClick();
+    // "Initialisation": the instrument's clock read, then the clock window
+    // (mainconfiguration.cpp, with the two openers below).
+    void MenuInitializationClick();
+    void MenuConfigurationClick();
+    void MenuParametresClick();
     // The tick of LMDHiTimerAutoDetection: the instrument actions available again.
     void AccessButtons();
     // Around every exchange with the instrument: LMDHiTimerAutoDetection
@@ -104,11 +113,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The stored size and the minimum are those of the whole window, frame
+    // included; the frame is known only once a window manager has framed the
+    // window, so they are applied again whenever its margins change.
+    void ApplyFrameMargins();
     void CreateMenus();
     void CreateCentralArea();
     void ReadLanguageMarks();
@@ -131,6 +146,14 @@ private:
     // Shown beside a disabled main window, which its closing enables again.
     void ShowSecondaryWindow(QWidget& window);
     void AttachInstrumentWindows();
+    void AttachConfigurationWindows();
+    // The clock window's hand-over: the configuration window in
+    // ModeInitialisation, the launch stamped.
+    void OpenInitialisation();
+    // A loaded session keeps the parameters it was measured with, whatever
+    // the configuration windows do to Parameters while they are open.
+    void KeepSessionParameters();
+    void RestoreSessionParameters();
     // "Lecture" after the unsaved-data question: counts, parameters, directory.
     void ReadInstrumentMemory(TFormMemoire& memoire, TFormRS232& link);
 
@@ -166,7 +189,17 @@ private:
     QObject* m_closeRefusal = nullptr;
     QLabel* m_instrumentNote = nullptr;
 
+    struct KeptParameters {
+        bool kept = false;
+        ParameterSet parameters;
+        ParameterSet savedParameters;
+        QString softwareVersion;
+    };
+    KeptParameters m_keptParameters;
+
     FileDialogRequest OpenDataDialog;
     FileDialogRequest SaveDataDialog;
     bool m_englishSelected = true; // the language of this run, from "Langue"
+    QMargins m_frameMargins;       // those the client size was last set for
+    QSize m_restoredFrameSize;     // from the settings, until the frame is known
 };

@@ -8,6 +8,7 @@
 #include "link/portselect.h"
 #include "link/rs232.h"
 #include "ui/instrument/comm.h"
+#include "ui/instrument/config.h"
 #include "ui/instrument/memoire.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ void TFormMain::AttachInstrumentWindows() {
             setEnabled(true);
             ShowInstrumentKind();
         });
+    AttachConfigurationWindows();
     ShowInstrumentKind();
 }
 
@@ -91,6 +93,8 @@ void TFormMain::EndExchange() {
 }
 
 void TFormMain::AccessButtons() {
+    if (m_windows.FormConfig)
+        m_windows.FormConfig->AccessButtons();
     MenuRead->setEnabled(true);
     MenuInitialization->setEnabled(true);
 }

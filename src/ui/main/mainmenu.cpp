@@ -84,6 +84,9 @@ void TFormMain::CreateMenus() {
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
     connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);
     connect(MenuCommunications, &QAction::triggered, this, &TFormMain::MenuCommunicationsClick);
+    connect(MenuInitialization, &QAction::triggered, this, &TFormMain::MenuInitializationClick);
+    connect(MenuConfiguration, &QAction::triggered, this, &TFormMain::MenuConfigurationClick);
+    connect(MenuParametres, &QAction::triggered, this, &TFormMain::MenuParametresClick);
     // The language of a run is chosen at its start: the marks keep showing
     // the language in force.
     connect(m_languageGroup, &QActionGroup::triggered, this, [this] {

@@ -56,8 +56,10 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
     FormRS232 =
         std::make_unique<TFormRS232>(context, port ? std::move(port) : sim::MakeInstrumentPort());
     FormMemoire->AttachLink(*FormRS232);
+    FormClock->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs, *FormRS232);
     FormConfig = std::make_unique<TFormConfig>(context, dialogs);
+    FormConfig->AttachLink(*FormRS232);
 
     SecondaryWindows secondary;
     secondary.FormAbout = FormAbout.get();

@@ -1,0 +1,135 @@
+#include "config/initialisation.h"
+
+#include "link/rs232.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TFormConfig", text);
+}
+
+QString Quoted(const QString& value) {
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
+class Sequence {
+public:
+    Sequence(TFormRS232& link, Context& context, InitialisationObserver& observer)
+        : m_link(link)
+        , m_context(context)
+        , m_observer(observer) {}
+
+    InitialisationResult Run(const ParameterSet& toSend);
+
+private:
+    void Warn(const QString& text, const QString& details = QString()) {
+        m_observer.Tell({InitialisationMessage::Warning, text, details});
+    }
+    // The exchange's message as the window words it for this stage; a port
+    // that failed, or a reason the link knows, is told as well.
+    void ExchangeFailed(InitialisationOutcome outcome, const char* text) {
+        m_result.outcome = outcome;
+        m_result.failure = DescribeExchangeFailure(m_context, m_link);
+        QString message = Tr(text);
+        if (m_result.failure.cause == ExchangeFailure::Port)
+            message = m_result.failure.text;
+        else if (!m_link.FailureReason().isEmpty())
+            message += QLatin1Char('\n') + m_link.FailureReason();
+        Warn(message);
+        Warn(InitialisationFailedText());
+    }
+
+    TFormRS232& m_link;
+    Context& m_context;
+    InitialisationObserver& m_observer;
+    InitialisationResult m_result;
+};
+
+InitialisationResult Sequence::Run(const ParameterSet& toSend) {
+    ::Session& session = m_context.Session;
+    session.Parameters = toSend;
+    if (!m_link.Connect()) {
+        m_result.outcome = InitialisationOutcome::NoConnection;
+        Warn(ConnectionFailureText(m_link));
+        m_observer.StatusChanged(QString());
+        return m_result;
+    }
+
+    m_observer.StatusChanged(Tr("Envoi des paramètres..."));
+    if (!m_link.WriteParameters()) {
+        ExchangeFailed(InitialisationOutcome::WriteFailed, "Erreur de communication");
+    } else {
+        m_observer.StatusChanged(Tr("Vérification des paramètres..."));
+        SaveParameters(session);
+        if (!m_link.ReadParameters()) {
+            ExchangeFailed(InitialisationOutcome::ReadBackFailed,
+                           "Erreur de communication (TimeOut)");
+        } else if (!ParametersMatchSaved(session)) {
+            m_result.outcome = InitialisationOutcome::ReadBackDiffers;
+            m_result.differences = DifferingParameters(session.SavedParameters, session.Parameters);
+            Warn(InitialisationFailedText(), DifferenceLines(m_result.differences));
+        } else {
+            m_observer.StatusChanged(Tr("Effacement des mesures..."));
+            if (m_link.EraseMeasurements()) {
+                m_result.outcome = InitialisationOutcome::Succeeded;
+                m_observer.Succeeded();
+                m_observer.Tell(
+                    {InitialisationMessage::Information, InitialisationSucceededText(), {}});
+            } else {
+                ExchangeFailed(InitialisationOutcome::EraseFailed,
+                               "Erreur de communication (TimeOut)");
+            }
+        }
+    }
+    m_link.Disconnect();
+    m_observer.StatusChanged(QString());
+    return m_result;
+}
+
+} // namespace
+
+QString InitialisationFailedText() {
+    // Line feed then carriage return between the sentences, as the instrument
+    // program has always shown it.
+    return Tr("L'initialisation a échoué.\n\rVeuillez recommencer.");
+}
+
+QString InitialisationSucceededText() {
+    return Tr("Initialisation réussie");
+}
+
+InitialisationResult RunInitialisation(TFormRS232& link, Context& context,
+                                       const ParameterSet& toSend,
+                                       InitialisationObserver& observer) {
+    return Sequence(link, context, observer).Run(toSend);
+}
+
+void SaveParameters(::Session& session) {
+    session.SavedParameters = session.Parameters;
+}
+
+bool ParametersMatchSaved(const ::Session& session) {
+    return session.Parameters == session.SavedParameters;
+}
+
+std::vector<ParameterDifference> DifferingParameters(const ParameterSet& sent,
+                                                     const ParameterSet& readBack) {
+    std::vector<ParameterDifference> differences;
+    for (int i = 0; i < ParameterCount; ++i) {
+        if (sent[i] != readBack[i])
+            differences.push_back({i, ParameterNames()[i], sent[i], readBack[i]});
+    }
+    return differences;
+}
+
+QString DifferenceLines(const std::vector<ParameterDifference>& differences) {
+    QStringList lines;
+    for (const ParameterDifference& difference : differences) {
+        lines << Tr("%1 %2 : envoyé %3, relu %4")
+                     .arg(difference.index + 1)
+                     .arg(difference.name, Quoted(difference.sent), Quoted(difference.readBack));
+    }
+    return lines.join(QLatin1Char('\n'));
+}

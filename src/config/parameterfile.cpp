@@ -1,0 +1,62 @@
+#include "config/parameterfile.h"
+
+#include "settings/profile.h"
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// No value read from a profile file can hold a line break: this default
+// tells a missing key from one that holds "0" or nothing.
+const QString MissingKey = QStringLiteral("\n");
+
+QString KeyOf(int index) {
+    return QString::number(index + 1);
+}
+
+} // namespace
+
+const char* const ParameterFileFilter =
+    QT_TRANSLATE_NOOP("TFormConfig", "Spectro Parameter File (*.par)");
+
+ParameterFileContent LoadParameterFile(const QString& fileName) {
+    ParameterFileContent content;
+    QFile file(fileName);
+    content.readable = !file.exists() || file.open(QIODevice::ReadOnly);
+    file.close();
+    const QString section = QLatin1String(ParametersSection);
+    for (int i = 0; i < ParameterCount; ++i) {
+        QString value = ReadProfileString(fileName, section, KeyOf(i), MissingKey);
+        if (value == MissingKey) {
+            value = QStringLiteral("0");
+            content.missing.push_back(i);
+        }
+        content.values[i] = value;
+    }
+    return content;
+}
+
+bool SaveParameterFile(const QString& fileName, const ParameterSet& values) {
+    const QString section = QLatin1String(ParametersSection);
+    for (int i = 0; i < ParameterCount; ++i) {
+        if (!WriteProfileString(fileName, section, KeyOf(i), values[i]))
+            return false;
+    }
+    return true;
+}
+
+QString ParameterFileWriteRefused(const QString& fileName) {
+    return QCoreApplication::translate("settings", "Impossible d'écrire dans %1")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+ParameterFileContent LoadSettingsParameters(const Context& context) {
+    return LoadParameterFile(SettingsFileName(context));
+}
+
+bool SaveSettingsParameters(const Context& context, const ParameterSet& values) {
+    return SaveParameterFile(SettingsFileName(context), values);
+}

@@ -1,0 +1,171 @@
+// `ovra initialise`: the road of an initialisation from the command line, in
+// the two connections the windows make.
+//   1 (the clock window): set the instrument clock or keep it, read the set.
+//   2 ("Initialiser"): send the set stamped with now, read it back, compare,
+//     erase the measurement memory.
+// It erases the instrument's measurements, so without --yes it sends nothing.
+
+#include "commands.h"
+#include "instrumentconsole.h"
+#include "instrumentlink.h"
+
+#include "config/encodings.h"
+#include "config/initialisation.h"
+#include "config/parameterfile.h"
+#include "link/linkmessages.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+struct Options {
+    QString file;                          // FILE.par, empty: the instrument's own set
+    QString clock = QStringLiteral("now"); // now, keep or "dd/mm/yyyy hh:nn"
+    bool confirmed = false;
+};
+
+bool ParseOptions(const QStringList& args, Options& options) {
+    bool clockGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--yes") && !options.confirmed) {
+            options.confirmed = true;
+        } else if (arg == QLatin1String("--clock") && i + 1 < args.size() && !clockGiven) {
+            options.clock = args[++i];
+            clockGiven = true;
+        } else if (!arg.startsWith(QLatin1String("--")) && options.file.isEmpty()) {
+            options.file = arg;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The window's message texts end their sentences with a line feed and a
+// carriage return; a terminal wants plain line ends.
+QString ConsoleText(QString text) {
+    return text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+}
+
+class ConsoleObserver : public InitialisationObserver {
+public:
+    void StatusChanged(const QString& text) override {
+        if (m_terminal && !text.isEmpty())
+            PrintError(text);
+    }
+    void Tell(const InitialisationMessage& message) override {
+        if (message.kind == InitialisationMessage::Information) {
+            PrintOut(ConsoleText(message.text) + QLatin1Char('\n'));
+            return;
+        }
+        PrintError(ConsoleText(message.text));
+        if (!message.details.isEmpty())
+            PrintError(message.details);
+    }
+
+private:
+    bool m_terminal = StandardErrorIsTerminal();
+};
+
+// After a failed operation of connection 1, with the window's wording for
+// it; a port that failed says why.
+int FailConnectionOne(InstrumentAction& action, const QString& text) {
+    const ExchangeFailure failure = DescribeExchangeFailure(action.context(), action.link());
+    action.Disconnect();
+    PrintError(failure.cause == ExchangeFailure::Port ? failure.text : text);
+    return failure.cause == ExchangeFailure::Cancelled ? ExitCancelled : ExitCommunication;
+}
+
+int ExitCodeOf(const InitialisationResult& result) {
+    switch (result.outcome) {
+    case InitialisationOutcome::Succeeded:
+        return ExitSuccess;
+    case InitialisationOutcome::NoConnection:
+        return ExitNoConnection;
+    case InitialisationOutcome::ReadBackDiffers:
+        return ExitReadBackDiffers;
+    default:
+        return result.failure.cause == ExchangeFailure::Cancelled ? ExitCancelled
+                                                                  : ExitCommunication;
+    }
+}
+
+QString MissingKeysText(const std::vector<int>& missing) {
+    QStringList keys;
+    for (const int index : missing)
+        keys << QString::number(index + 1);
+    return QStringLiteral("Clés absentes du fichier, envoyées comme \"0\" : %1")
+        .arg(keys.join(QStringLiteral(", ")));
+}
+
+int RunInitialise(const CommandLine& line) {
+    Options options;
+    if (!ParseOptions(line.args, options)) {
+        PrintUsage();
+        return ExitUsage;
+    }
+    // Everything that can be refused is refused before a byte is sent.
+    const bool keepClock = options.clock == QLatin1String("keep");
+    const bool clockNow = options.clock == QLatin1String("now");
+    if (!keepClock && !clockNow && !ClockTextToDateTime(options.clock).isValid()) {
+        PrintError(QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\", "
+                                  "now ou keep)")
+                       .arg(options.clock));
+        return ExitUsage;
+    }
+    ParameterFileContent file;
+    if (!options.file.isEmpty()) {
+        const QFileInfo info(options.file);
+        file = LoadParameterFile(options.file);
+        if (!info.isFile() || !file.readable) {
+            PrintError(QStringLiteral("Impossible de lire le fichier %1").arg(options.file));
+            return ExitFileError;
+        }
+        // A file without any parameter is the wrong file, not 64 zeros to send.
+        if (int(file.missing.size()) == ParameterCount) {
+            PrintError(QStringLiteral("Le fichier %1 ne contient aucun paramètre (section \"%2\")")
+                           .arg(options.file, QLatin1String(ParametersSection)));
+            return ExitFileError;
+        }
+    }
+    if (!options.confirmed) {
+        PrintError(QStringLiteral("initialise efface les mesures de l'instrument : rien n'a été "
+                                  "envoyé. Ajoutez --yes pour confirmer."));
+        return ExitUsage;
+    }
+    if (!file.missing.empty())
+        PrintError(MissingKeysText(file.missing));
+
+    InstrumentAction action(line);
+    TFormRS232& link = action.link();
+    Context& context = action.context();
+    if (const int status = action.Connect(); status != ExitSuccess)
+        return status;
+    if (!keepClock) {
+        const QString when =
+            clockNow
+                ? QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat))
+                : options.clock;
+        if (!link.WriteInstrumentClock(when))
+            return FailConnectionOne(action, QStringLiteral("Erreur de communication"));
+    }
+    if (!link.ReadParameters())
+        return FailConnectionOne(action, QStringLiteral("Erreur de communication (TimeOut)"));
+    action.Disconnect();
+
+    ParameterSet toSend = options.file.isEmpty() ? context.Session.Parameters : file.values;
+    StampLaunch(toSend, QDateTime::currentDateTime());
+    ConsoleObserver observer;
+    return ExitCodeOf(RunInitialisation(link, context, toSend, observer));
+}
+
+const CommandRegistration initialise(
+    "initialise", "[FILE.par] --yes [--clock now|keep|DATE]",
+    "set the clock (DATE: \"dd/mm/yyyy hh:nn\"), send and verify the parameters, erase the "
+    "measurements",
+    RunInitialise);
+
+} // namespace
