@@ -2,10 +2,12 @@
 // same protocol and the same messages as the windows, without a window.
 //   memory [--json]          connection 1 of a download
 //   download ROW -o FILE     the whole download of the acquisition at list row ROW
+//   download --all -o DIR    every acquisition, one file each (downloadall.cpp)
 //   params read [-o FILE]    params write FILE
 //   clock read               clock set "dd/mm/yyyy hh:nn"|now
 
 #include "commands.h"
+#include "downloadall.h"
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
 
@@ -90,6 +92,8 @@ int RunMemory(const CommandLine& line) {
 
 int RunDownload(const CommandLine& line) {
     const QStringList& args = line.args;
+    if (args.contains(QLatin1String("--all")))
+        return RunDownloadAll(line);
     QString output;
     int row = 0;
     for (int i = 0; i < args.size(); ++i) {
@@ -238,8 +242,10 @@ int RunClock(const CommandLine& line) {
 const CommandRegistration memory("memory", "[--json]",
                                  "counts, parameters and acquisitions stored in the instrument",
                                  RunMemory);
-const CommandRegistration download("download", "ROW -o FILE",
-                                   "download the acquisition listed at ROW into FILE", RunDownload);
+const CommandRegistration download("download", "ROW -o FILE | --all -o DIR [--force]",
+                                   "download the acquisition listed at ROW into FILE, or every "
+                                   "acquisition not yet in DIR",
+                                   RunDownload);
 const CommandRegistration params("params", "read [-o FILE.par] | write FILE.par",
                                  "read or write the instrument's parameters", RunParams);
 const CommandRegistration clock("clock", "read | set \"dd/mm/yyyy hh:nn\"|now",
