@@ -2,6 +2,7 @@
 
 #include "ui/display/spectrumchart.h"
 
+#include <QHelpEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -55,10 +56,22 @@ void ChartConveniences::FitCountScale() {
 
 bool ChartConveniences::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ToolTip: {
+        // Answered here: the chart's own handling would find no item with a
+        // tooltip and hide ours.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = HoverText(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, m_chart.viewport());
+        return true;
+    }
     case QEvent::MouseMove: {
-        if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
-            break; // panning
+        // Once shown, the tooltip follows the pointer from channel to channel.
         const auto* move = static_cast<QMouseEvent*>(event);
+        if (!QToolTip::isVisible() || move->buttons() != Qt::NoButton)
+            break;
         const QString text = HoverText(move->position().toPoint());
         if (text.isEmpty())
             QToolTip::hideText();
