@@ -142,5 +142,9 @@ QDateTime ClockTextToDateTime(const QString& text) {
     static const QString format = QStringLiteral("dd/MM/yyyy HH:mm");
     if (text.size() != format.size())
         return {};
-    return QDateTime::fromString(text, format);
+    const QDateTime when = QDateTime::fromString(text, format);
+    // The instrument keeps two year digits and gives them back as 20yy.
+    if (!when.isValid() || when.date().year() < 2000 || when.date().year() > 2099)
+        return {};
+    return when;
 }

@@ -72,5 +72,7 @@ QString LaunchHourText(const QDateTime& when);
 void StampLaunch(ParameterSet& parameters, const QDateTime& when);
 
 // An instrument clock text "dd/mm/yyyy hh:nn" as a date and time; invalid
-// (isValid() false) when the text is not a real date and time in that form.
+// (isValid() false) when the text is not a real date and time in that form,
+// or when its year is one the instrument cannot keep (outside 2000 .. 2099:
+// it stores two digits and gives them back as 20yy).
 QDateTime ClockTextToDateTime(const QString& text);

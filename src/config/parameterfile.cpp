@@ -40,12 +40,13 @@ ParameterFileContent LoadParameterFile(const QString& fileName) {
 }
 
 bool SaveParameterFile(const QString& fileName, const ParameterSet& values) {
-    const QString section = QLatin1String(ParametersSection);
-    for (int i = 0; i < ParameterCount; ++i) {
-        if (!WriteProfileString(fileName, section, KeyOf(i), values[i]))
-            return false;
-    }
-    return true;
+    // One write for the 64 keys: a file that cannot be written keeps its
+    // whole previous set rather than a mix of two.
+    std::vector<std::pair<QString, QString>> keys;
+    keys.reserve(ParameterCount);
+    for (int i = 0; i < ParameterCount; ++i)
+        keys.emplace_back(KeyOf(i), values[i]);
+    return WriteProfileStrings(fileName, QLatin1String(ParametersSection), keys);
 }
 
 QString ParameterFileWriteRefused(const QString& fileName) {

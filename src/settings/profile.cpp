@@ -212,11 +212,12 @@ int ReadProfileInt(const QString& fileName, const QString& section, const QStrin
     return ParseFileInteger(text, value) ? value : defaultValue;
 }
 
-bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
-                        const QString& value) {
-    Profile profile;
-    if (!ReadProfile(fileName, profile))
-        return false;
+namespace {
+
+// The profile's bytes with one key written as WriteProfileString writes it.
+QByteArray WithKey(const QByteArray& before, const QString& section, const QString& key,
+                   const QString& value) {
+    const Profile profile = SplitLines(before);
     const Found found = Locate(profile, section, key);
     const QByteArray lineEnd = LineEnd(profile);
     QByteArray bytes = profile.bytes;
@@ -225,7 +226,7 @@ bool WriteProfileString(const QString& fileName, const QString& section, const Q
     if (found.keyLine >= 0) {
         const Line& line = profile.lines[found.keyLine];
         if (DecodeLine(line, found.value) == value)
-            return true;
+            return bytes;
         // The key keeps the spelling the file gives it; the line is written
         // whole in one encoding.
         bytes.replace(line.begin, line.end - line.begin,
@@ -248,10 +249,34 @@ bool WriteProfileString(const QString& fileName, const QString& section, const Q
             bytes += '[' + EncodeLine(section) + ']' + lineEnd + keyText + lineEnd;
         }
     }
+    return bytes;
+}
 
+bool Save(const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     file.cancelWriting();
     return false;
+}
+
+} // namespace
+
+bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
+                        const QString& value) {
+    return WriteProfileStrings(fileName, section, {{key, value}});
+}
+
+bool WriteProfileStrings(const QString& fileName, const QString& section,
+                         const std::vector<std::pair<QString, QString>>& keyValues) {
+    Profile profile;
+    if (!ReadProfile(fileName, profile))
+        return false;
+    QByteArray bytes = profile.bytes;
+    for (const auto& [key, value] : keyValues)
+        bytes = WithKey(bytes, section, key, value);
+    // An unchanged file is not rewritten.
+    if (bytes == profile.bytes && (QFile::exists(fileName) || keyValues.empty()))
+        return true;
+    return Save(fileName, bytes);
 }

@@ -9,6 +9,9 @@
 
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
                           const QString& defaultValue);
 // A value that is not an integer reads as the default.
@@ -17,3 +20,8 @@ int ReadProfileInt(const QString& fileName, const QString& section, const QStrin
 // False when the file cannot be written; the file is then unchanged.
 bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
                         const QString& value);
+// Several keys of one section in one write, in order, as many
+// WriteProfileString calls would leave the file: all of them or, when the
+// file cannot be written, none.
+bool WriteProfileStrings(const QString& fileName, const QString& section,
+                         const std::vector<std::pair<QString, QString>>& keyValues);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace SettingKeys {
 const SettingKey Langue{"LANGUAGE", "Langue", "English"};
@@ -102,13 +103,34 @@ QString SettingsWriteRefused(const Context& context) {
 }
 
 ProgramDirectoryLookup FindProgramDirectory() {
+    const QString organisation = QStringLiteral("Tarvel");
+    const QString application = QStringLiteral("OvraView2");
     // Read only: the installer sets it, the program never writes it.
-    QSettings store(QSettings::SystemScope, QStringLiteral("Tarvel"), QStringLiteral("OvraView2"));
-    store.setFallbacksEnabled(false);
+    QSettings system(QSettings::SystemScope, organisation, application);
+    system.setFallbacksEnabled(false);
     ProgramDirectoryLookup lookup;
-    lookup.fromStore = store.childGroups().contains(QStringLiteral("Settings"));
-    lookup.directory = lookup.fromStore ? store.value(QStringLiteral("Settings/Path")).toString()
-                                        : QDir::currentPath();
+    if (system.childGroups().contains(QStringLiteral("Settings"))) {
+        lookup.fromStore = true;
+        lookup.directory = system.value(QStringLiteral("Settings/Path")).toString();
+        return lookup;
+    }
+    QSettings user(QSettings::UserScope, organisation, application);
+    user.setFallbacksEnabled(false);
+    if (user.contains(QStringLiteral("Settings/Path"))) {
+        lookup.fromStore = true;
+        lookup.directory = user.value(QStringLiteral("Settings/Path")).toString();
+        return lookup;
+    }
+#ifdef Q_OS_WIN
+    lookup.directory = QDir::currentPath();
+#else
+    // What AppDataLocation gives for this organisation and application,
+    // spelled out: the running program's own name must not change it, the
+    // window program and ovra share it.
+    lookup.directory = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                       QLatin1Char('/') + organisation + QLatin1Char('/') + application;
+    lookup.dataFolder = true;
+#endif
     return lookup;
 }
 

@@ -52,11 +52,17 @@ QString SettingsWriteRefused(const Context& context);
 
 // The program directory: value "Path" of group "Settings" in the platform's
 // system settings store (organisation "Tarvel", application "OvraView2"),
-// else the current directory. Never written.
+// else the same value in the user's settings store. Without either, the
+// current directory on Windows; elsewhere the user's data folder for the
+// program (QStandardPaths::AppDataLocation of Tarvel/OvraView2), so that the
+// settings do not land wherever a terminal happened to be and every program
+// finds the same ones. Never written.
 struct ProgramDirectoryLookup {
-    bool fromStore =
-        false; // the store holds the group; ProgramDirectory is its "Path" (maybe empty)
+    // A store holds the group; ProgramDirectory is its "Path" (maybe empty).
+    bool fromStore = false;
     QString directory;
+    // The user's data folder: the window program creates it at its start.
+    bool dataFolder = false;
 };
 ProgramDirectoryLookup FindProgramDirectory();
 

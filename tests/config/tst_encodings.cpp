@@ -272,8 +272,11 @@ void TestEncodings::launchStampsAndClockTexts() {
 
     QCOMPARE(ClockTextToDateTime(QStringLiteral("24/12/2012 08:30")),
              QDateTime(QDate(2012, 12, 24), QTime(8, 30)));
-    for (const char* refused : {"31/02/2020 10:00", "24/12/2012 8:30", "24-12-2012 08:30",
-                                "24/12/2012 24:00", "24/12/12 08:30", "", "  /  /       :  "})
+    QVERIFY(ClockTextToDateTime(QStringLiteral("01/01/2000 00:00")).isValid());
+    QVERIFY(ClockTextToDateTime(QStringLiteral("31/12/2099 23:59")).isValid());
+    for (const char* refused :
+         {"31/02/2020 10:00", "24/12/2012 8:30", "24-12-2012 08:30", "24/12/2012 24:00",
+          "24/12/12 08:30", "", "  /  /       :  ", "31/12/1999 23:59", "01/01/2100 00:00"})
         QVERIFY2(!ClockTextToDateTime(QString::fromLatin1(refused)).isValid(), refused);
 }
 

@@ -89,16 +89,19 @@ void TestInitialiseCli::refusedBeforeAnythingIsSent_data() {
         << QStringList{"initialise", "@empty", "--yes"} << 4 << "ne contient aucun paramètre";
     QTest::newRow("typed date that does not exist")
         << QStringList{"initialise", "--yes", "--clock", "31/02/2020 10:00"} << 2
-        << "Date et heure invalides : 31/02/2020 10:00";
+        << "31/02/2020 10:00: there is no such date";
     QTest::newRow("typed time without its zero")
         << QStringList{"initialise", "--yes", "--clock", "24/12/2012 8:30"} << 2
-        << "Date et heure invalides";
+        << "is not \"dd/mm/yyyy hh:nn\"";
+    QTest::newRow("a year the instrument cannot hold")
+        << QStringList{"initialise", "--yes", "--clock", "24/12/2112 08:30"} << 2
+        << "years 2000 to 2099";
     QTest::newRow("missing file") << QStringList{"initialise", "/nonexistent/x.par", "--yes"} << 4
                                   << "Impossible de lire le fichier /nonexistent/x.par";
-    QTest::newRow("unknown option")
-        << QStringList{"initialise", "--yes", "--force"} << 2 << "usage: ovra";
+    QTest::newRow("unknown option") << QStringList{"initialise", "--yes", "--force"} << 2
+                                    << "ovra: unknown option --force\nusage: ovra";
     QTest::newRow("two files") << QStringList{"initialise", "a.par", "b.par", "--yes"} << 2
-                               << "usage: ovra";
+                               << "unexpected argument b.par";
 }
 
 void TestInitialiseCli::refusedBeforeAnythingIsSent() {
@@ -137,7 +140,7 @@ void TestInitialiseCli::fromAFileWithATypedClock() {
     QVERIFY2(run.err.contains(QStringLiteral("envoyées comme \"0\" : 54")), qPrintable(run.err));
 
     QVERIFY(Ovra(simulator.device, {"clock", "read"}).out.startsWith("24/12/2012 08:3"));
-    const QString params = Ovra(simulator.device, {"params", "read"}).out;
+    const QString params = Ovra(simulator.device, {"params", "read", "--table"}).out;
     QVERIFY(params.contains(QStringLiteral("SLEEP_DELAY    90\n")));
     QVERIFY(params.contains(QStringLiteral("COMMENTS       ") + QString(31, QLatin1Char('c'))));
     QVERIFY(params.contains(QStringLiteral("54 RESERVE        0\n")));
@@ -199,7 +202,8 @@ void TestInitialiseCli::failures() {
     SimulatorProcess process(simulator + QStringList{"--acquisitions", "1"});
     const Run run = Ovra(process.device, {"initialise", "--yes"});
     QCOMPARE(run.code, code);
-    QVERIFY2(run.err.startsWith(error), qPrintable(run.err));
+    // The message names the device it is about.
+    QVERIFY2(run.err.startsWith(process.device + " : " + error), qPrintable(run.err));
     QCOMPARE(run.out, QString());
 }
 

@@ -27,7 +27,7 @@ ParameterSet SampleSet() {
     for (int i = 0; i < ParameterCount; ++i)
         set[i] = QStringLiteral("v%1").arg(i + 1);
     set[9] = QStringLiteral("1");
-    set[63] = QStringLiteral("Cave\tété"); // TAB and Windows-1252 letters kept
+    set[63] = QStringLiteral("Cave\tété"); // TAB and accented letters kept
     set[20] = QString();                   // an empty value is a value, not a missing key
     return set;
 }
@@ -58,7 +58,12 @@ void TestParameterFile::saveKeepsEveryOtherLineAndLoadsBack() {
                              "\r\nextra=kept\r\n", "\r\n[After]\r\nx=1\r\n"})
         QVERIFY2(after.contains(kept), kept);
     QVERIFY(after.contains("\r\n1=v1\r\n"));
+    // Written in the system's own encoding, as every settings line is.
+#ifdef Q_OS_WIN
     QVERIFY(after.contains("\r\n64=Cave\t\xe9t\xe9\r\n"));
+#else
+    QVERIFY(after.contains("\r\n64=Cave\t\xc3\xa9t\xc3\xa9\r\n"));
+#endif
     QVERIFY(!after.contains("old"));
     QCOMPARE(after.count("\r\n2=v2\r\n"), 1);
 
@@ -66,6 +71,13 @@ void TestParameterFile::saveKeepsEveryOtherLineAndLoadsBack() {
     QVERIFY(loaded.readable);
     QVERIFY(loaded.missing.empty());
     QCOMPARE(loaded.values, set);
+    // A new file: one section, the keys in order "1" to "64", CR LF.
+    const QString fresh = dir.filePath(QStringLiteral("new.par"));
+    QVERIFY(SaveParameterFile(fresh, set));
+    QByteArray expected = "[Parameters]\r\n";
+    for (int i = 0; i < ParameterCount; ++i)
+        expected += QByteArray::number(i + 1) + '=' + set[i].toLatin1() + "\r\n";
+    QCOMPARE(ReadAll(fresh), expected);
 }
 
 void TestParameterFile::missingKeys_data() {

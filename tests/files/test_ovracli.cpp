@@ -1,5 +1,7 @@
 // "ovra info" and "ovra export", run as the built program: fields, exit codes
-// and messages. Registered twice, under a decimal point and a decimal comma.
+// and messages; and the command lines of the three programs that are refused
+// or answered before anything is done. Registered twice, under a decimal
+// point and a decimal comma.
 
 #include "samplesessions.h"
 
@@ -20,9 +22,9 @@ struct Run {
     QString err;
 };
 
-Run Ovra(const QStringList& arguments) {
+Run Program(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"), arguments);
+    process.start(QStringLiteral(OVRA_BINARY_DIR "/") + program, arguments);
     Run run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -30,6 +32,10 @@ Run Ovra(const QStringList& arguments) {
     run.out = process.readAllStandardOutput();
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+Run Ovra(const QStringList& arguments) {
+    return Program(QStringLiteral("ovra"), arguments);
 }
 
 QString Sample(const QString& name) {
@@ -88,13 +94,18 @@ void TestOvraCli::infoJson() {
 
     const Session session = SampleSession(name);
     const QJsonObject object = document.object();
-    QCOMPARE(object.size(), 9);
+    QCOMPARE(object.size(), 11);
+    QCOMPARE(object.value(QStringLiteral("file")).toString(), Sample(name));
     QCOMPARE(object.value(QStringLiteral("version")).toString(), session.SoftwareVersion);
     const QJsonArray parameters = object.value(QStringLiteral("parameters")).toArray();
     QCOMPARE(parameters.size(), ParameterCount);
     for (int i = 0; i < ParameterCount; ++i)
         QCOMPARE(parameters.at(i).toString(), session.Parameters[i]);
     QCOMPARE(object.value(QStringLiteral("start")).toString(), session.StartText);
+    // "dd/mm/yyyy hh:nn" again in ISO 8601.
+    const QString iso = object.value(QStringLiteral("start_iso")).toString();
+    QCOMPARE(iso.mid(8, 2) + '/' + iso.mid(5, 2) + '/' + iso.left(4) + ' ' + iso.mid(11),
+             session.StartText);
     QCOMPARE(object.value(QStringLiteral("method")).toString(), session.Method);
     QVERIFY(object.value(QStringLiteral("count")).isDouble());
     QCOMPARE(object.value(QStringLiteral("count")).toInt(), session.MeasurementCount);
@@ -131,9 +142,11 @@ void TestOvraCli::infoText() {
 }
 
 void TestOvraCli::exitCodes_data() {
+    QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("inError"); // texts stderr must hold
+    QTest::addColumn<QString>("stream");    // "out" or "err": where the texts are
+    QTest::addColumn<QStringList>("texts"); // texts that stream must hold; the other is empty
 
     QByteArray sample;
     {
@@ -149,42 +162,153 @@ void TestOvraCli::exitCodes_data() {
     const QString conversion = WriteFile(QStringLiteral("conversion %1 %2.ovra"), badCount);
     const QString missing = m_dir.filePath(QStringLiteral("missing.ovra"));
     const QString rolle3 = Sample(QStringLiteral("rolle3"));
+    const QString input = WriteFile(QStringLiteral("input.ovra"), sample);
+    const QString inputLink = m_dir.filePath(QStringLiteral("link to input.ovra"));
+    QFile::remove(inputLink);
+    QVERIFY(QFile::link(input, inputLink));
+    const QString existing = WriteFile(QStringLiteral("existing.csv"), "keep me");
+    const QString noFolder = m_dir.filePath(QStringLiteral("no/dir/out.csv"));
+    const QString ovra = QStringLiteral("ovra");
+    const QString sim = QStringLiteral("ovra-sim");
+    const QString window = QStringLiteral("ovraview2");
+    using L = QStringList;
 
-    QTest::newRow("no command") << QStringList() << 2 << QStringList{"usage"};
-    QTest::newRow("info without file") << QStringList{"info"} << 2 << QStringList{"usage"};
-    QTest::newRow("info, unknown option")
-        << QStringList{"info", rolle3, "--xml"} << 2 << QStringList{"usage"};
+    // Help and version: on standard output, exit 0, for every program and command.
+    QTest::newRow("ovra --help") << ovra << L{"--help"} << 0 << "out" << L{"usage: ovra", "params"};
+    QTest::newRow("ovra -h") << ovra << L{"-h"} << 0 << "out" << L{"exit codes"};
+    QTest::newRow("ovra --version")
+        << ovra << L{"--version"} << 0 << "out" << L{"ovra " OVRA_VERSION};
+    QTest::newRow("download --help")
+        << ovra << L{"download", "--help"} << 0 << "out" << L{"download ROW -o FILE", "--force"};
+    QTest::newRow("params -h, after other words")
+        << ovra << L{"params", "write", "x.par", "-h"} << 0 << "out" << L{"--allow-missing"};
+    QTest::newRow("initialise --help")
+        << ovra << L{"initialise", "--help"} << 0 << "out" << L{"--clock WHEN", "--yes"};
+    QTest::newRow("ovra-sim --help") << sim << L{"--help"} << 0 << "out" << L{"--link", "--force"};
+    QTest::newRow("ovra-sim --version") << sim << L{"--version"} << 0 << "out" << L{OVRA_VERSION};
+    QTest::newRow("ovraview2 --help")
+        << window << L{"--help"} << 0 << "out" << L{"--program-directory", "FILE.ovra"};
+    QTest::newRow("ovraview2 --version")
+        << window << L{"--version"} << 0 << "out" << L{OVRA_VERSION};
+
+    // Usage errors: what is wrong first, then the usage, on standard error, exit 2.
+    QTest::newRow("no command") << ovra << L() << 2 << "err" << L{"no command given", "usage"};
+    QTest::newRow("unknown tool option")
+        << ovra << L{"--jsn"} << 2 << "err" << L{"ovra: unknown option --jsn\nusage"};
+    QTest::newRow("unknown command")
+        << ovra << L{"infos"} << 2 << "err" << L{"unknown command infos"};
+    QTest::newRow("--port without device")
+        << ovra << L{"--port"} << 2 << "err" << L{"--port needs a value"};
+    QTest::newRow("program directory missing")
+        << ovra << L{"--program-directory", missing, "memory"} << 2 << "err"
+        << L{"missing.ovra: no such directory"};
+    QTest::newRow("info without file")
+        << ovra << L{"info"} << 2 << "err" << L{"FILE is missing", "usage: ovra"};
+    QTest::newRow("info, unknown option") << ovra << L{"info", rolle3, "--jsn"} << 2 << "err"
+                                          << L{"unknown option --jsn", "info FILE"};
     QTest::newRow("info, two files")
-        << QStringList{"info", rolle3, rolle3} << 2 << QStringList{"usage"};
+        << ovra << L{"info", rolle3, rolle3} << 2 << "err" << L{"unexpected argument"};
     QTest::newRow("export without --csv")
-        << QStringList{"export", rolle3} << 2 << QStringList{"usage"};
+        << ovra << L{"export", rolle3} << 2 << "err" << L{"--csv is missing"};
     QTest::newRow("export, -o without name")
-        << QStringList{"export", rolle3, "--csv", "-o"} << 2 << QStringList{"usage"};
-    QTest::newRow("info, rejected") << QStringList{"info", rejected, "--json"} << 3
-                                    << QStringList{"Format de fichier incorrect"};
-    QTest::newRow("export, rejected") << QStringList{"export", rejected, "--csv"} << 3
-                                      << QStringList{"Format de fichier incorrect"};
+        << ovra << L{"export", rolle3, "--csv", "-o"} << 2 << "err" << L{"-o needs a value"};
+    QTest::newRow("export, -o twice") << ovra << L{"export", rolle3, "--csv", "-o", "a", "-o", "b"}
+                                      << 2 << "err" << L{"-o given twice"};
+    QTest::newRow("download, row not a number") << ovra << L{"download", "1x", "-o", "a.ovra"} << 2
+                                                << "err" << L{"ROW must be a number from 1 to"};
+    QTest::newRow("download, row 0")
+        << ovra << L{"download", "0", "-o", "a.ovra"} << 2 << "err" << L{"ROW must be a number"};
+    QTest::newRow("download without -o")
+        << ovra << L{"download", "1"} << 2 << "err" << L{"-o FILE is missing"};
+    QTest::newRow("params alone") << ovra << L{"params"} << 2 << "err"
+                                  << L{"read or write is missing"};
+    QTest::newRow("params, unknown action")
+        << ovra << L{"params", "send"} << 2 << "err" << L{"unknown params action send"};
+    QTest::newRow("params read, two formats")
+        << ovra << L{"params", "read", "--json", "--table"} << 2 << "err" << L{"give one of"};
+    QTest::newRow("params write, no file")
+        << ovra << L{"params", "write"} << 2 << "err" << L{"FILE is missing"};
+    QTest::newRow("clock alone") << ovra << L{"clock"} << 2 << "err" << L{"read or set is missing"};
+    QTest::newRow("memory, unknown option")
+        << ovra << L{"memory", "--csv"} << 2 << "err" << L{"unknown option --csv"};
+    QTest::newRow("ovra-sim, unknown option")
+        << sim << L{"--acquisition", "2"} << 2 << "err" << L{"acquisition"};
+    QTest::newRow("ovra-sim, not a number") << sim << L{"--acquisitions", "abc"} << 2 << "err"
+                                            << L{"--acquisitions must be a number", "abc"};
+    QTest::newRow("ovra-sim, negative")
+        << sim << L{"--measurements", "-3"} << 2 << "err" << L{"--measurements must be a number"};
+    QTest::newRow("ovra-sim, bad baud") << sim << L{"--baud", "fast"} << 2 << "err" << L{"--baud"};
+    QTest::newRow("ovra-sim, bad fault") << sim << L{"--spectrum-checksum-error", "0"} << 2 << "err"
+                                         << L{"--spectrum-checksum-error"};
+    QTest::newRow("ovra-sim, bad length")
+        << sim << L{"--value-length", "x:3"} << 2 << "err" << L{"--value-length"};
+    QTest::newRow("ovra-sim, an argument")
+        << sim << L{"extra"} << 2 << "err" << L{"unexpected argument extra"};
+    QTest::newRow("ovraview2, program directory missing")
+        << window << L{"--program-directory", missing} << 2 << "err"
+        << L{"missing.ovra: no such directory"};
+    QTest::newRow("ovraview2, program directory without value")
+        << window << L{"--program-directory"} << 2 << "err" << L{"needs a value"};
+
+    // Refused before anything is written: the output is the input, exists, or
+    // has nowhere to go.
+    QTest::newRow("export onto its input")
+        << ovra << L{"export", input, "--csv", "-o", input, "--force"} << 2 << "err"
+        << L{"is the input file"};
+    QTest::newRow("export onto a link to its input")
+        << ovra << L{"export", inputLink, "--csv", "-o", input} << 2 << "err"
+        << L{"is the input file"};
+    QTest::newRow("export onto an existing file")
+        << ovra << L{"export", rolle3, "--csv", "-o", existing} << 2 << "err"
+        << L{"existing.csv exists", "--force"};
+    QTest::newRow("export into a folder")
+        << ovra << L{"export", rolle3, "--csv", "-o", m_dir.path()} << 2 << "err"
+        << L{"is a folder"};
+    QTest::newRow("export, folder missing") << ovra << L{"export", rolle3, "--csv", "-o", noFolder}
+                                            << 2 << "err" << L{"does not exist", "out.csv"};
+    QTest::newRow("download into a folder, nothing sent")
+        << ovra << L{"--port", "/dev/nonexistent-ovra", "download", "1", "-o", m_dir.path()} << 2
+        << "err" << L{"is a folder"};
+    QTest::newRow("download, folder missing, nothing sent")
+        << ovra << L{"--port", "/dev/nonexistent-ovra", "download", "1", "-o", noFolder} << 2
+        << "err" << L{"does not exist"};
+    QTest::newRow("params read onto an existing file")
+        << ovra << L{"--port", "/dev/nonexistent-ovra", "params", "read", "-o", existing} << 2
+        << "err" << L{"exists"};
+
+    // Files: every message names its file.
+    QTest::newRow("info, rejected") << ovra << L{"info", rejected, "--json"} << 3 << "err"
+                                    << L{"rejected.ovra : Format de fichier incorrect"};
+    QTest::newRow("export, rejected") << ovra << L{"export", rejected, "--csv"} << 3 << "err"
+                                      << L{"rejected.ovra : Format de fichier incorrect"};
     QTest::newRow("info, conversion error")
-        << QStringList{"info", conversion} << 4 << QStringList{"conversion %1 %2.ovra", "ligne 73"};
-    QTest::newRow("export, conversion error") << QStringList{"export", conversion, "--csv"} << 4
-                                              << QStringList{"conversion %1 %2.ovra", "ligne 73"};
+        << ovra << L{"info", conversion} << 4 << "err" << L{"conversion %1 %2.ovra", "ligne 73"};
+    QTest::newRow("export, conversion error") << ovra << L{"export", conversion, "--csv"} << 4
+                                              << "err" << L{"conversion %1 %2.ovra", "ligne 73"};
     QTest::newRow("info, no such file")
-        << QStringList{"info", missing} << 4 << QStringList{"missing.ovra"};
-    QTest::newRow("export, output not writable")
-        << QStringList{"export", rolle3, "--csv", "-o", m_dir.filePath("no/dir/out.csv")} << 4
-        << QStringList{"out.csv"};
+        << ovra << L{"info", missing} << 4 << "err" << L{"missing.ovra"};
+    QTest::newRow("export, spectra unavailable")
+        << ovra << L{"export", Sample(QStringLiteral("unavailable")), "--csv"} << 3 << "err"
+        << L{"unavailable.ovra : spectres indisponibles"};
 }
 
 void TestOvraCli::exitCodes() {
+    QFETCH(QString, program);
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
-    QFETCH(QStringList, inError);
-    const Run run = Ovra(arguments);
+    QFETCH(QString, stream);
+    QFETCH(QStringList, texts);
+    const Run run = Program(program, arguments);
     QCOMPARE(run.exitCode, exitCode);
-    for (const QString& text : inError)
-        QVERIFY2(run.err.contains(text), qPrintable(run.err));
-    if (exitCode != 0)
-        QVERIFY(run.out.isEmpty());
+    const QString out = QString::fromUtf8(run.out);
+    const QString& shown = stream == QLatin1String("out") ? out : run.err;
+    const QString& quiet = stream == QLatin1String("out") ? run.err : out;
+    for (const QString& text : texts)
+        QVERIFY2(shown.contains(text), qPrintable(shown));
+    QVERIFY2(quiet.isEmpty(), qPrintable(quiet));
+    // Nothing refused touched a file.
+    QCOMPARE(QFile(m_dir.filePath(QStringLiteral("existing.csv"))).size(), qint64(7));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("no"))));
 }
 
 void TestOvraCli::exportCsv_data() {
@@ -194,6 +318,13 @@ void TestOvraCli::exportCsv_data() {
 void TestOvraCli::exportCsv() {
     QFETCH(QString, name);
     const Run run = Ovra({QStringLiteral("export"), Sample(name), QStringLiteral("--csv")});
+    const Session session = SampleSession(name);
+    if (!session.SpectraAvailable) {
+        // Nothing to export is said, not printed as an empty table.
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY(run.out.isEmpty());
+        return;
+    }
     QCOMPARE(run.exitCode, 0);
     QList<QByteArray> rows = run.out.split('\n');
     QCOMPARE(rows.takeLast(), QByteArray()); // the last row ends with its line feed
@@ -201,9 +332,7 @@ void TestOvraCli::exportCsv() {
     for (int c = 0; c < ChannelCount; ++c)
         header += ",ch" + QByteArray::number(c);
     QCOMPARE(rows.takeFirst(), header);
-
-    const Session session = SampleSession(name);
-    QCOMPARE(rows.size(), session.SpectraAvailable ? session.MeasurementCount : 0);
+    QCOMPARE(rows.size(), session.MeasurementCount);
     for (int m = 0; m < rows.size(); ++m) {
         QByteArray expected = QByteArray::number(m);
         for (int c = 0; c < ChannelCount; ++c)
@@ -218,6 +347,11 @@ void TestOvraCli::exportToFile() {
                           QStringLiteral("--csv"), QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(out), qPrintable(run.err)); // says what was written where
+    // Once it exists, only --force replaces it.
+    QCOMPARE(Ovra({"export", Sample("rolle3"), "--csv", "-o", out}).exitCode, 2);
+    QCOMPARE(Ovra({"export", Sample("rolle3"), "--csv", "-o", out, "--force"}).exitCode, 0);
+    QCOMPARE(Ovra({"export", Sample("thomas5"), "--csv", "-o", out, "--force"}).exitCode, 0);
     const Run stdoutRun = Ovra(
         {QStringLiteral("export"), Sample(QStringLiteral("thomas5")), QStringLiteral("--csv")});
     QFile file(out);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +83,8 @@ void TestProfile::initTestCase() {
     QVERIFY(m_dir.isValid());
     // Before any QSettings: the system store's location is fixed at first use.
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir.filePath(QStringLiteral("xdg"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("home-config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("home-data"))));
     m_path = m_dir.filePath(QStringLiteral("ovra.ini"));
 }
 
@@ -395,12 +398,29 @@ void TestProfile::settingsFileIsNamedAtEachAccess() {
 void TestProfile::programDirectory() {
     const QString storeDir = m_dir.filePath(QStringLiteral("xdg/Tarvel"));
     const QString store = storeDir + QStringLiteral("/OvraView2.conf");
+    const QString userStoreDir = m_dir.filePath(QStringLiteral("home-config/Tarvel"));
+    const QString userStore = userStoreDir + QStringLiteral("/OvraView2.conf");
     QVERIFY(QDir().mkpath(storeDir));
+    QVERIFY(QDir().mkpath(userStoreDir));
 
+    // Neither store: not the current directory but the user's data folder,
+    // whatever the running program is called.
     ProgramDirectoryLookup lookup = FindProgramDirectory();
     QVERIFY(!lookup.fromStore);
+#ifdef Q_OS_WIN
     QCOMPARE(lookup.directory, QDir::currentPath());
+#else
+    QVERIFY(lookup.dataFolder);
+    QCOMPARE(lookup.directory, m_dir.filePath(QStringLiteral("home-data/Tarvel/OvraView2")));
+    QVERIFY2(!QFileInfo::exists(lookup.directory), "finding it does not make it");
+#endif
 
+    QVERIFY(WriteBytes(userStore, "[Settings]\nPath=/home/me/ovra\n"));
+    lookup = FindProgramDirectory();
+    QVERIFY(lookup.fromStore && !lookup.dataFolder);
+    QCOMPARE(lookup.directory, QStringLiteral("/home/me/ovra"));
+
+    // The machine's store comes first.
     QVERIFY(WriteBytes(store, "[Settings]\nPath=/opt/ovra/data\n"));
     lookup = FindProgramDirectory();
     QVERIFY(lookup.fromStore);
@@ -412,6 +432,7 @@ void TestProfile::programDirectory() {
     QVERIFY(lookup.fromStore);
     QCOMPARE(lookup.directory, QString());
     QCOMPARE(FileBytes(store), QByteArray("[Settings]\nOther=1\n"));
+    QCOMPARE(FileBytes(userStore), QByteArray("[Settings]\nPath=/home/me/ovra\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfile)

@@ -32,6 +32,9 @@ class TestInitialisationWindow : public QObject {
 private slots:
     void init();
     void cleanup();
+    void initialisationMenu_data();
+    void initialisationMenu();
+    void saveAndLoad();
     void readAndWrite();
     void failedReadKeepsTheSet();
     void clockWindow_data();
@@ -81,6 +84,81 @@ void TestInitialisationWindow::init() {
 
 void TestInitialisationWindow::cleanup() {
     m_directory.reset();
+}
+
+void TestInitialisationWindow::initialisationMenu_data() {
+    QTest::addColumn<bool>("unsaved");       // a download not saved yet: the question first
+    QTest::addColumn<int>("deadAfter");      // bytes the instrument sends (-1: all, 0: silent)
+    QTest::addColumn<QString>("message");    // the start of the one message
+    QTest::addColumn<QString>("probeClock"); // empty: no clock window
+
+    QTest::newRow("clock read") << false << -1 << ""
+                                << "15/03/2011 14:05";
+    QTest::newRow("unsaved, Non") << true << -1 << "Les données en cours"
+                                  << "15/03/2011 14:05";
+    QTest::newRow("clock not read") << false << 10 << ""
+                                    << "01/01/2000 00:00";
+    QTest::newRow("instrument silent") << false << 0 << "Connexion impossible !"
+                                       << "";
+}
+
+void TestInitialisationWindow::initialisationMenu() {
+    QFETCH(bool, unsaved);
+    QFETCH(int, deadAfter);
+    QFETCH(QString, message);
+    QFETCH(QString, probeClock);
+
+    sim::InstrumentMemory memory = ThreeAcquisitions();
+    memory.clock = QDateTime(QDate(2011, 3, 15), QTime(14, 5));
+    ConfigProgram program(m_context, m_dialogs, memory);
+    if (unsaved) {
+        program.OpenSample(m_dialogs, QStringLiteral("rolle3"));
+        m_context.Session.SessionState = SessionUnsaved;
+        m_dialogs.QueueAnswer(MessageAnswer::No);
+    }
+    sim::InstrumentFaults faults;
+    faults.deadAfterBytes = deadAfter;
+    program.Device().SetFaults(faults);
+    program.Menu("MenuInitialization");
+
+    QCOMPARE(m_dialogs.Messages().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY(m_dialogs.Messages().first().text.startsWith(message));
+    QCOMPARE(m_dialogs.PendingAnswers(), 0);
+    QCOMPARE(m_context.Session.SessionState, SessionEmpty);
+    QCOMPARE(program.Clock().isVisible(), !probeClock.isEmpty());
+    QCOMPARE(program.Main().isEnabled(), probeClock.isEmpty());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(!program.Link().PortOpen());
+    if (!probeClock.isEmpty())
+        QCOMPARE(program.InClock<QLineEdit>("Edit_ProbeClock")->text(), probeClock);
+}
+
+// "Sauver" writes the shown set as a parameter file; "Charger" reads one, a
+// missing key giving "0", and shows it.
+void TestInitialisationWindow::saveAndLoad() {
+    ConfigProgram program(m_context, m_dialogs);
+    program.Menu("MenuConfiguration");
+    program.InConfig<QPushButton>("ButtonRead")->click();
+    const qsizetype written = program.port->Writes().size();
+    program.InConfig<QLineEdit>("Header13")->setText(QStringLiteral("50"));
+    const QString saved = m_directory->FilePath(QStringLiteral("saved.par"));
+    m_dialogs.QueuePath(saved);
+    program.InConfig<QPushButton>("ButtonSave")->click();
+    QCOMPARE(ReadProfileString(saved, "Parameters", "13", ""), QStringLiteral("8"));
+    QCOMPARE(ReadProfileString(saved, "Parameters", "64", ""), QStringLiteral("Cave\tMaison"));
+    QCOMPARE(ReadProfileString(saved, "Parameters", "30", ""), QStringLiteral("2"));
+
+    m_directory->WriteBytes(QStringLiteral("part.par"), "[Parameters]\r\n1=PART\r\n13=16\r\n");
+    m_dialogs.QueuePath(m_directory->FilePath(QStringLiteral("part.par")));
+    program.InConfig<QPushButton>("ButtonLoad")->click();
+    QCOMPARE(program.InConfig<QLineEdit>("Header01")->text(), QStringLiteral("PART"));
+    QCOMPARE(program.InConfig<QLineEdit>("Header13")->text(), QStringLiteral("100"));
+    QCOMPARE(m_context.Session.Parameters[29], QStringLiteral("0"));
+    QCOMPARE(m_context.Session.Parameters[CommentsIndex], QStringLiteral("0"));
+    // Files only: nothing more went to the instrument.
+    QCOMPARE(program.port->Writes().size(), written);
+    QCOMPARE(m_dialogs.Unscripted(), 0);
 }
 
 void TestInitialisationWindow::readAndWrite() {
@@ -161,6 +239,10 @@ void TestInitialisationWindow::clockWindow_data() {
     QTest::newRow("Modifier, no such date")
         << "ButtonModify" << false << "31/02/2011 10:00" << QByteArrayList() << unchanged
         << NotADateMessage("31/02/2011 10:00") << false;
+    // The instrument keeps two year digits.
+    QTest::newRow("Modifier, year out of reach")
+        << "ButtonModify" << false << "24/12/1999 18:30" << QByteArrayList() << unchanged
+        << NotADateMessage("24/12/1999 18:30") << false;
     QTest::newRow("Conserver") << "ButtonKeep" << false << "24/12/2011 18:30" << keep << unchanged
                                << "" << true;
     QTest::newRow("Annuler") << "ButtonClose" << true << "" << QByteArrayList() << unchanged << ""

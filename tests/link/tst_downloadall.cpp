@@ -122,7 +122,7 @@ void TestDownloadAll::usage() {
     QFETCH(QStringList, arguments);
     const Run run = Ovra(QStringLiteral("/dev/no-such-port"), arguments);
     QCOMPARE(run.code, 2);
-    QVERIFY(run.err.startsWith(QLatin1String("usage:")));
+    QVERIFY2(run.err.startsWith(QLatin1String("ovra: ")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadAll)

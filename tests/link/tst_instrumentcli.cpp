@@ -5,14 +5,17 @@
 #include "data/fichiers.h"
 #include "link/wire.h"
 #include "settings/profile.h"
+#include "settings/settings.h"
 
 #include "memory.h"
 #include "simulatorprocess.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,16 +31,52 @@ struct Run {
     QString err;
 };
 
-Run Ovra(const QString& device, const QStringList& arguments) {
+Run Ovra(const QString& device, const QStringList& arguments,
+         const QString& workingDirectory = QString()) {
     QProcess ovra;
     QStringList all;
     if (!device.isEmpty())
         all << QStringLiteral("--port") << device;
+    if (!workingDirectory.isEmpty())
+        ovra.setWorkingDirectory(workingDirectory);
     ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"), all + arguments);
     ovra.waitForFinished(60000);
     return {ovra.exitStatus() == QProcess::NormalExit ? ovra.exitCode() : -1,
             QString::fromUtf8(ovra.readAllStandardOutput()),
             QString::fromUtf8(ovra.readAllStandardError())};
+}
+
+// What the program sent, as the simulator's transcript lists it: one line per
+// chunk, "prog>inst <hex> |<text>|".
+QStringList SentChunks(const QString& transcript) {
+    QFile file(transcript);
+    QStringList chunks;
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(no transcript)")};
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.contains("prog>inst"))
+            chunks << QString::fromLatin1(line.mid(line.indexOf('|') + 1).chopped(1));
+    }
+    return chunks;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// The instrument's value of key (1 to 64), through "params read --json".
+QString InstrumentValue(const QString& device, int key) {
+    const Run run = Ovra(device, {"params", "read", "--json"});
+    const QJsonArray parameters =
+        QJsonDocument::fromJson(run.out.toUtf8()).object().value("parameters").toArray();
+    return parameters.at(key - 1).toObject().value("value").toString();
 }
 
 } // namespace
@@ -55,6 +94,14 @@ private slots:
     void usage_data();
     void usage();
     void ctrlCCancelsTheDownload();
+    void parameterRoundTripChangesNothing();
+    void refusedParameterFiles_data();
+    void refusedParameterFiles();
+    void writeListsTheChangesAndNeedsYes();
+    void allowMissingSendsZeros();
+    void clockYears_data();
+    void clockYears();
+    void portFromTheWindowsSettings();
 
 private:
     QTemporaryDir m_dir;
@@ -62,6 +109,12 @@ private:
 
 void TestInstrumentCli::initTestCase() {
     QVERIFY(m_dir.isValid());
+    // No settings store gives "Path" here: the program directory is the
+    // user's data folder, this test's own (set before any settings store is read).
+    QVERIFY(QDir().mkpath(m_dir.filePath("xdg")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir.filePath("xdg")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath("data")));
 }
 
 void TestInstrumentCli::memoryAsJson() {
@@ -79,11 +132,15 @@ void TestInstrumentCli::memoryAsJson() {
     const QJsonArray directory = json.value("directory").toArray();
     QCOMPARE(directory.size(), 3);
     const QJsonObject second = directory.at(1).toObject();
-    QCOMPARE(second.value("number").toString(), QStringLiteral("2"));
+    // Numbers are numbers; the date keeps its text and adds ISO 8601.
+    QCOMPARE(second.value("number").toVariant(), QVariant(2.0));
     QCOMPARE(second.value("method").toString(), QStringLiteral("Thomas"));
-    QCOMPARE(second.value("count").toString(), QStringLiteral("4"));
+    QCOMPARE(second.value("count").toVariant(), QVariant(4.0));
     QCOMPARE(second.value("start").toString(), QStringLiteral("16/03/2011 09:47"));
-    QVERIFY(second.contains("volume") && second.contains("eapv"));
+    QCOMPARE(second.value("start_iso").toString(), QStringLiteral("2011-03-16T09:47"));
+    QVERIFY(second.value("volume").isDouble() && second.value("eapv").isDouble());
+    QVERIFY(second.value("volume").toDouble() > 0);
+    QCOMPARE(json.value("device").toString(), simulator.device);
 }
 
 void TestInstrumentCli::downloadWritesTheMeasurementFile() {
@@ -113,18 +170,20 @@ void TestInstrumentCli::parametersThroughAParameterFile() {
     const QString file = m_dir.filePath(QStringLiteral("campaign.par"));
     QVERIFY(WriteProfileString(file, QStringLiteral("Notes"), QStringLiteral("who"),
                                QStringLiteral("me")));
-    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file}).code, 0);
+    // The file exists: only --force writes into it, keeping its other lines.
+    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file}).code, 2);
+    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file, "--force"}).code, 0);
     QCOMPARE(ReadProfileString(file, "Parameters", "1", {}), QStringLiteral("OVRA0042"));
     QCOMPARE(ReadProfileString(file, "Parameters", "64", {}), QStringLiteral("Cave\tMaison"));
     QCOMPARE(ReadProfileString(file, "Notes", "who", {}), QStringLiteral("me"));
 
     QVERIFY(WriteProfileString(file, "Parameters", "64", QStringLiteral("Grenier\tété")));
     QVERIFY(WriteProfileString(file, "Parameters", "18", QStringLiteral("90")));
-    QCOMPARE(Ovra(simulator.device, {"params", "write", file}).code, 0);
+    QCOMPARE(Ovra(simulator.device, {"params", "write", file, "--yes"}).code, 0);
 
-    const Run read = Ovra(simulator.device, {"params", "read"});
+    const Run read = Ovra(simulator.device, {"params", "read", "--table"});
     QCOMPARE(read.code, 0);
-    QVERIFY(read.out.contains(QStringLiteral("COMMENTS       Grenier\tété")));
+    QVERIFY(read.out.contains(QStringLiteral("COMMENTS       Grenier\\tété")));
     QVERIFY(read.out.contains(QStringLiteral("SLEEP_DELAY    90")));
 }
 
@@ -170,7 +229,9 @@ void TestInstrumentCli::failures() {
         arguments << file;
     const Run run = Ovra(sim.device, arguments);
     QTEST(run.code, "code");
-    QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    // Every message says which device it is about.
+    QVERIFY2(run.err.startsWith(sim.device + " : ") || run.code == 2, qPrintable(run.err));
     QVERIFY2(!QFile::exists(file), "a failed download writes no file");
 }
 
@@ -211,11 +272,209 @@ void TestInstrumentCli::ctrlCCancelsTheDownload() {
     QVERIFY(ovra.waitForFinished(10000));
     QCOMPARE(ovra.exitStatus(), QProcess::NormalExit);
     QCOMPARE(ovra.exitCode(), 8);
-    QCOMPARE(QString::fromUtf8(ovra.readAllStandardError()), QStringLiteral("Lecture annulée\n"));
+    // Not a terminal: no progress line, only the result.
+    QCOMPARE(QString::fromUtf8(ovra.readAllStandardError()),
+             simulator.device + QStringLiteral(" : Lecture annulée\n"));
     QVERIFY(!QFile::exists(file));
 #else
     QSKIP("Ctrl-C is sent as a POSIX signal here");
 #endif
+}
+
+void TestInstrumentCli::parameterRoundTripChangesNothing() {
+    const QString transcript = m_dir.filePath(QStringLiteral("roundtrip.txt"));
+    SimulatorProcess simulator({"--acquisitions", "0", "--transcript", transcript});
+    QProcess read;
+    const QString file = m_dir.filePath(QStringLiteral("roundtrip.par"));
+    read.setStandardOutputFile(file);
+    read.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
+               {"--port", simulator.device, "params", "read"});
+    QVERIFY(read.waitForFinished(30000));
+    QCOMPARE(read.exitCode(), 0);
+    // Standard output is the parameter file, byte for byte as -o writes it.
+    const QString written = m_dir.filePath(QStringLiteral("written.par"));
+    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", written}).code, 0);
+    QCOMPARE(FileBytes(file), FileBytes(written));
+    QCOMPARE(ReadProfileString(file, "Parameters", "64", {}), QStringLiteral("Cave\tMaison"));
+
+    const Run run = Ovra(simulator.device, {"params", "write", file, "--yes"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("Rien à changer")), qPrintable(run.out));
+    QVERIFY2(!SentChunks(transcript).contains(QStringLiteral("SH")), "nothing was written");
+    QVERIFY(SentChunks(transcript).contains(QStringLiteral("RH")));
+}
+
+void TestInstrumentCli::refusedParameterFiles_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+
+    QByteArray complete = "[Parameters]\r\n";
+    for (int key = 1; key <= ParameterCount; ++key)
+        complete += QByteArray::number(key) + "=1\r\n";
+    QByteArray binary;
+    for (int b = 0; b < 256; ++b)
+        binary += char(b);
+    QFile sample(QStringLiteral(OVRA_TEST_DATA "/rolle3.ovra"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QStringList none;
+    const QStringList allow{"--allow-missing", "--yes"};
+
+    QTest::newRow("empty file") << QByteArray() << none << "aucune clé 1 à 64";
+    QTest::newRow("binary file") << binary << allow << "aucune clé 1 à 64";
+    QTest::newRow("measurement file") << sample.readAll() << allow << "aucune clé 1 à 64";
+    QTest::newRow("the table of --table")
+        << QByteArray("Version logicielle: V2.10a\n 1 #DEVICE        OVRA0042\n") << allow
+        << "aucune clé 1 à 64";
+    QTest::newRow("other section")
+        << QByteArray(complete).replace("[Parameters]", "[Params]") << allow << "aucune clé 1 à 64";
+    QTest::newRow("key 5 missing")
+        << QByteArray(complete).replace("\r\n5=1\r\n", "\r\n") << QStringList{"--yes"}
+        << "absentes de la section \"Parameters\" : 5.";
+    QTest::newRow("first and last missing")
+        << QByteArray(complete).replace("\r\n1=1\r\n", "\r\n").replace("\r\n64=1\r\n", "\r\n")
+        << none << ": 1, 64.";
+}
+
+void TestInstrumentCli::refusedParameterFiles() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    const QString transcript = m_dir.filePath(QStringLiteral("refused.txt"));
+    SimulatorProcess simulator({"--acquisitions", "0", "--transcript", transcript});
+    const QString file = m_dir.filePath(QStringLiteral("refused.par"));
+    QVERIFY(WriteFileBytes(file, content));
+    const Run run = Ovra(simulator.device, QStringList{"params", "write", file} + options);
+    QCOMPARE(run.code, 3);
+    QVERIFY2(run.err.startsWith(file + " : "), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(SentChunks(transcript), QStringList()); // not even a connection
+}
+
+void TestInstrumentCli::writeListsTheChangesAndNeedsYes() {
+    const QString transcript = m_dir.filePath(QStringLiteral("changes.txt"));
+    SimulatorProcess simulator({"--acquisitions", "0", "--transcript", transcript});
+    const QString file = m_dir.filePath(QStringLiteral("changes.par"));
+    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file}).code, 0);
+    QVERIFY(WriteProfileString(file, "Parameters", "18", QStringLiteral("90")));
+    QVERIFY(WriteProfileString(file, "Parameters", "64", QStringLiteral("Grenier\tété")));
+
+    const Run listed = Ovra(simulator.device, {"params", "write", file});
+    QCOMPARE(listed.code, 2);
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3); // the heading and the two entries, in key order
+    QVERIFY2(lines.at(1).contains(QRegularExpression("^ 18 SLEEP_DELAY +120 +90$")),
+             qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(2).contains(
+                 QRegularExpression("^ 64 COMMENTS +Cave\\\\tMaison +Grenier\\\\tété$")),
+             qPrintable(lines.at(2)));
+    QVERIFY2(listed.err.contains("--yes"), qPrintable(listed.err));
+    QVERIFY(SentChunks(transcript).contains(QStringLiteral("RH")));
+    QVERIFY2(!SentChunks(transcript).contains(QStringLiteral("SH")), "no write without --yes");
+    QCOMPARE(InstrumentValue(simulator.device, 18), QStringLiteral("120"));
+
+    const Run written = Ovra(simulator.device, {"params", "write", file, "--yes"});
+    QCOMPARE(written.code, 0);
+    QVERIFY(SentChunks(transcript).contains(QStringLiteral("SH")));
+    QCOMPARE(InstrumentValue(simulator.device, 18), QStringLiteral("90"));
+    QCOMPARE(InstrumentValue(simulator.device, 64), QStringLiteral("Grenier\tété"));
+    QCOMPARE(InstrumentValue(simulator.device, 1), QStringLiteral("OVRA0042"));
+}
+
+void TestInstrumentCli::allowMissingSendsZeros() {
+    SimulatorProcess simulator({"--acquisitions", "0"});
+    const QString file = m_dir.filePath(QStringLiteral("partial.par"));
+    QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file}).code, 0);
+    QByteArray bytes = FileBytes(file);
+    bytes.replace("\r\n17=30\r\n", "\r\n");
+    QVERIFY(WriteFileBytes(file, bytes));
+    QCOMPARE(Ovra(simulator.device, {"params", "write", file, "--yes"}).code, 3);
+    QCOMPARE(InstrumentValue(simulator.device, 17), QStringLiteral("30"));
+    const Run run = Ovra(simulator.device, {"params", "write", file, "--yes", "--allow-missing"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.err.contains("17"), qPrintable(run.err));
+    QCOMPARE(InstrumentValue(simulator.device, 17), QStringLiteral("0"));
+}
+
+void TestInstrumentCli::clockYears_data() {
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("reason"); // empty: accepted, and read back as it was set
+    QTest::newRow("1899") << "01/02/1899 10:20"
+                          << "years 2000 to 2099";
+    QTest::newRow("2124") << "01/02/2124 10:20"
+                          << "years 2000 to 2099";
+    QTest::newRow("1999, last minute") << "31/12/1999 23:59"
+                                       << "years 2000 to 2099";
+    QTest::newRow("2100, first minute") << "01/01/2100 00:00"
+                                        << "years 2000 to 2099";
+    QTest::newRow("29 February 2023") << "29/02/2023 10:00"
+                                      << "no such date";
+    QTest::newRow("month 13") << "01/13/2020 10:00"
+                              << "no such date";
+    QTest::newRow("hour 24") << "01/02/2020 24:00"
+                             << "no such time";
+    QTest::newRow("minute 60") << "01/02/2020 10:60"
+                               << "no such time";
+    QTest::newRow("two-digit year") << "01/02/20 10:00"
+                                    << "is not \"dd/mm/yyyy hh:nn\"";
+    QTest::newRow("first minute of 2000") << "01/01/2000 00:01"
+                                          << "";
+    QTest::newRow("last minute of 2099") << "31/12/2099 23:59"
+                                         << "";
+    QTest::newRow("29 February 2024") << "29/02/2024 06:07"
+                                      << "";
+}
+
+void TestInstrumentCli::clockYears() {
+    QFETCH(QString, when);
+    QFETCH(QString, reason);
+    const QString transcript = m_dir.filePath(QStringLiteral("clock.txt"));
+    SimulatorProcess simulator({"--acquisitions", "0", "--transcript", transcript});
+    const Run run = Ovra(simulator.device, {"clock", "set", when});
+    if (!reason.isEmpty()) {
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(when) && run.err.contains(reason), qPrintable(run.err));
+        QCOMPARE(SentChunks(transcript), QStringList());
+        return;
+    }
+    QCOMPARE(run.code, 0);
+    QCOMPARE(Ovra(simulator.device, {"clock", "read"}).out, when + '\n');
+}
+
+void TestInstrumentCli::portFromTheWindowsSettings() {
+    SimulatorProcess simulator({"--acquisitions", "1", "--measurements", "3"});
+    // Where the window program keeps its settings when no store gives "Path";
+    // the port window's "OK" writes the port there.
+    const ProgramDirectoryLookup lookup = FindProgramDirectory();
+    QVERIFY(lookup.dataFolder && !lookup.fromStore);
+    QCOMPARE(QDir(lookup.directory), QDir(m_dir.filePath("data/Tarvel/OvraView2")));
+    QVERIFY(QDir().mkpath(lookup.directory));
+    Context window;
+    window.ProgramDirectory = lookup.directory;
+    QVERIFY(WriteSetting(window, SettingKeys::ComNumberSerial, simulator.device));
+
+    // Started elsewhere, from a folder it may not write, without --port.
+    const QString elsewhere = m_dir.filePath(QStringLiteral("read-only"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::ExeOwner));
+    const Run run = Ovra(QString(), {"memory", "--json"}, elsewhere);
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object().value("device").toString(),
+             simulator.device);
+    QVERIFY(QDir(elsewhere).isEmpty());
+
+    // --program-directory takes another settings file.
+    const QString other = m_dir.filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(other));
+    Context otherContext;
+    otherContext.ProgramDirectory = other;
+    QVERIFY(WriteSetting(otherContext, SettingKeys::ComNumberSerial, "/dev/nonexistent-ovra"));
+    const Run moved = Ovra(QString(), {"--program-directory", other, "memory"}, elsewhere);
+    QCOMPARE(moved.code, 5);
+    QVERIFY2(moved.err.startsWith("/dev/nonexistent-ovra : Connexion impossible !"),
+             qPrintable(moved.err));
+    QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(TestInstrumentCli)

@@ -13,7 +13,29 @@ class TestSimExecutable : public QObject {
 private slots:
     void servesAScenarioThroughItsLink();
     void refusesABadScenario();
+    void leavesAnotherSimulatorsLinkAlone();
 };
+
+namespace {
+
+// A simulator on `link`; empty device when it did not start serving.
+struct LinkedSimulator {
+    QProcess process;
+    QString device;
+    explicit LinkedSimulator(const QStringList& arguments) {
+        process.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"), arguments);
+        if (process.waitForReadyRead(5000))
+            device = QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+    ~LinkedSimulator() {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate(); // SIGTERM to its process id
+            process.waitForFinished(5000);
+        }
+    }
+};
+
+} // namespace
 
 void TestSimExecutable::servesAScenarioThroughItsLink() {
     QTemporaryDir dir;
@@ -70,6 +92,42 @@ void TestSimExecutable::refusesABadScenario() {
     QVERIFY(simulator.waitForFinished(5000));
     QCOMPARE(simulator.exitCode(), 2);
     QVERIFY(simulator.readAllStandardError().contains("line 2"));
+}
+
+void TestSimExecutable::leavesAnotherSimulatorsLinkAlone() {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("ttyOVRA"));
+    LinkedSimulator first({"--link", link});
+    QVERIFY(!first.device.isEmpty());
+
+    // A second one may not take the link over...
+    QProcess refused;
+    refused.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"), {"--link", link});
+    QVERIFY(refused.waitForFinished(5000));
+    QCOMPARE(refused.exitCode(), 2);
+    QVERIFY(refused.readAllStandardError().contains("exists; give --force"));
+    QCOMPARE(QFile::symLinkTarget(link), first.device);
+
+    // ...unless told to; then the first one, leaving, does not remove it.
+    LinkedSimulator second({"--link", link, "--force"});
+    QVERIFY(!second.device.isEmpty() && second.device != first.device);
+    QCOMPARE(QFile::symLinkTarget(link), second.device);
+    first.process.terminate();
+    QVERIFY(first.process.waitForFinished(5000));
+    QCOMPARE(QFile::symLinkTarget(link), second.device);
+    second.process.terminate();
+    QVERIFY(second.process.waitForFinished(5000));
+    QVERIFY(!QFileInfo(link).isSymLink());
+
+    // A file that is not a link is not taken either.
+    QFile plain(link);
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QProcess onFile;
+    onFile.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"), {"--link", link});
+    QVERIFY(onFile.waitForFinished(5000));
+    QCOMPARE(onFile.exitCode(), 2);
+    QVERIFY(QFileInfo(link).isFile());
 }
 
 QTEST_GUILESS_MAIN(TestSimExecutable)

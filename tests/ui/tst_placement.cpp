@@ -136,8 +136,8 @@ void TestPlacement::sizesAreTheWholeWindows_data() {
     QTest::newRow("no settings") << QStringList() << QSize(1024, 600);
     QTest::newRow("stored size") << QStringList{"[DISPLAY]", "largeur=1100", "hauteur=700"}
                                  << QSize(1100, 700);
-    QTest::newRow("below the minimum") << QStringList{"[DISPLAY]", "largeur=300", "hauteur=200"}
-                                       << QSize(1024, 600);
+    QTest::newRow("below the minimum")
+        << QStringList{"[DISPLAY]", "largeur=300", "hauteur=200"} << QSize(1024, 600);
 }
 
 void TestPlacement::sizesAreTheWholeWindows() {

@@ -5,16 +5,17 @@
 #include "testdirectory.h"
 
 #include "ui/dialogs/about.h"
+#include "ui/dialogs/directory.h"
+#include "ui/dialogs/print.h"
 #include "ui/instrument/clock.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
-#include "ui/dialogs/directory.h"
-#include "ui/main/main.h"
 #include "ui/instrument/memoire.h"
-#include "ui/dialogs/print.h"
+#include "ui/main/main.h"
 #include "ui/main/startup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -24,6 +25,9 @@ private slots:
     void commandLine();
     void programDirectory_data();
     void programDirectory();
+    void programOptions_data();
+    void programOptions();
+    void dataFolderMadeAtFirstStart();
     void screenSize_data();
     void screenSize();
     void windows();
@@ -74,6 +78,71 @@ void TestStartup::programDirectory() {
     Context missing;
     ApplyProgramDirectory(missing, {true, directory.FilePath(QStringLiteral("gone"))});
     QCOMPARE(QDir::currentPath(), start);
+}
+
+void TestStartup::programOptions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("directoryGiven"); // the existing directory "."
+    QTest::addColumn<QStringList>("rest");
+    QTest::addColumn<QString>("error");
+    using L = QStringList;
+    QTest::newRow("none") << L() << false << L() << "";
+    QTest::newRow("a file") << L{"a.ovra"} << false << L{"a.ovra"} << "";
+    QTest::newRow("directory then file")
+        << L{"--program-directory", ".", "a.ovra"} << true << L{"a.ovra"} << "";
+    QTest::newRow("file then directory")
+        << L{"a.ovra", "--program-directory", "."} << true << L{"a.ovra"} << "";
+    QTest::newRow("another dash argument is a file") << L{"-x.ovra"} << false << L{"-x.ovra"} << "";
+    QTest::newRow("no value") << L{"--program-directory"} << false << L() << "needs a value";
+    QTest::newRow("empty value") << L{"--program-directory", ""} << false << L() << "needs a value";
+    QTest::newRow("no such directory") << L{"--program-directory", "/no/such/dir"} << false << L()
+                                       << "/no/such/dir: no such directory";
+    QTest::newRow("twice") << L{"--program-directory", ".", "--program-directory", "."} << true
+                           << L() << "given twice";
+}
+
+void TestStartup::programOptions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, directoryGiven);
+    QFETCH(QStringList, rest);
+    QFETCH(QString, error);
+    const ProgramOptions options = ReadProgramOptions(arguments);
+    QVERIFY2(error.isEmpty() ? options.error.isEmpty() : options.error.contains(error),
+             qPrintable(options.error));
+    if (!error.isEmpty())
+        return;
+    QCOMPARE(options.rest, rest);
+    // Made absolute: the current directory moves to it at start.
+    QCOMPARE(options.programDirectory, directoryGiven ? QDir::currentPath() : QString());
+}
+
+void TestStartup::dataFolderMadeAtFirstStart() {
+    TestDirectory home;
+    // No store names "Path" (read here for the first time in this test program).
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home.FilePath(QStringLiteral("etc"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.FilePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.FilePath(QStringLiteral("data"))));
+    const QString start = QDir::currentPath();
+    const QString readOnly = home.MakeSubdirectory(QStringLiteral("read-only"));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QDir::setCurrent(readOnly));
+
+    Context context;
+    ApplyProgramDirectory(context, FindProgramDirectory());
+    const QString now = QDir::currentPath();
+    QDir::setCurrent(start);
+#ifdef Q_OS_WIN
+    QCOMPARE(context.ProgramDirectory, readOnly);
+#else
+    const QString folder = home.FilePath(QStringLiteral("data/Tarvel/OvraView2"));
+    QCOMPARE(context.ProgramDirectory, folder);
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(now, readOnly); // the process stays where it was started
+    QVERIFY(WriteSetting(context, SettingKeys::ComNumberSerial, QStringLiteral("/dev/ttyS3")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/ovra.ini")));
+    QVERIFY(QDir(readOnly).isEmpty());
+#endif
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestStartup::screenSize_data() {

@@ -70,7 +70,7 @@ Instrument::Instrument(InstrumentMemory memory, QObject* parent)
     : QObject(parent)
     , m_memory(std::move(memory)) {
     if (m_memory.clock.isValid())
-        m_clockOffsetSeconds = QDateTime::currentDateTime().secsTo(m_memory.clock);
+        m_clockOffsetMs = QDateTime::currentDateTime().msecsTo(m_memory.clock);
     m_eraseTimer.setTimerType(Qt::PreciseTimer);
     m_eraseTimer.setInterval(20);
     connect(&m_eraseTimer, &QTimer::timeout, this, &Instrument::EraseStep);
@@ -85,12 +85,12 @@ void Instrument::SetEraseStepMs(int milliseconds) {
 }
 
 QDateTime Instrument::Clock() const {
-    return QDateTime::currentDateTime().addSecs(m_clockOffsetSeconds);
+    return QDateTime::currentDateTime().addMSecs(m_clockOffsetMs);
 }
 
 void Instrument::SetClock(const QDateTime& when) {
     if (when.isValid())
-        m_clockOffsetSeconds = QDateTime::currentDateTime().secsTo(when);
+        m_clockOffsetMs = QDateTime::currentDateTime().msecsTo(when);
 }
 
 void Instrument::ResetLink() {

@@ -72,7 +72,9 @@ private:
     int m_expected = 2;
     QByteArray m_input;
 
-    qint64 m_clockOffsetSeconds = 0;
+    // In milliseconds: whole seconds would lose the part of a second the set
+    // came in, and a clock set to hh:nn:00 would read back a minute early.
+    qint64 m_clockOffsetMs = 0;
     int m_pendingHour = 0;
     int m_pendingDay = 1;
     int m_pendingMonth = 1;

@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -46,6 +47,33 @@ int Fail(const QString& message) {
     return 2;
 }
 
+int UsageError(const QString& message) {
+    QTextStream(stderr) << "ovra-sim: " << message
+                        << "\nTry 'ovra-sim --help' for more information.\n";
+    return 2;
+}
+
+// The option's value as a whole number in [minimum, maximum]; a value that
+// is no such number is an error, never a silent 0.
+bool NumberOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                  qint64 minimum, qint64 maximum, qint64& value, QString& error) {
+    if (!parser.isSet(option) && option.defaultValues().isEmpty())
+        return true;
+    const QString text = parser.value(option);
+    bool ok = false;
+    const qint64 number = text.toLongLong(&ok);
+    if (!ok || number < minimum || number > maximum) {
+        error = QStringLiteral("--%1 must be a number from %2 to %3, not \"%4\"")
+                    .arg(option.names().first())
+                    .arg(minimum)
+                    .arg(maximum)
+                    .arg(text);
+        return false;
+    }
+    value = number;
+    return true;
+}
+
 // "K" or "K:TIMES"
 bool ParseAtCount(const QString& text, int& at, int& count) {
     const QStringList parts = text.split(QLatin1Char(':'));
@@ -62,12 +90,14 @@ bool ParseAtCount(const QString& text, int& at, int& count) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ovra-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OVRA_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The OVRA instrument on a pseudo-terminal. Prints the device path, then serves until "
         "SIGINT or SIGTERM."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption scenario(QStringLiteral("scenario"),
                                       QStringLiteral("What the instrument holds (scenario file)."),
                                       QStringLiteral("FILE"));
@@ -81,9 +111,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed of the counting noise."),
                                   QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Make a symbolic link to the device here."),
-                                  QStringLiteral("PATH"));
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Make a symbolic link to the device here (not over an existing file)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        QStringLiteral("With --link: replace what is there (another simulator's link)."));
     const QCommandLineOption pace(
         QStringLiteral("pace"), QStringLiteral("Carry bytes at the real line rate of 57600 baud."));
     const QCommandLineOption baud(QStringLiteral("baud"),
@@ -123,10 +157,32 @@ int main(int argc, char** argv) {
     const QCommandLineOption reformat(
         QStringLiteral("reformat-values"),
         QStringLiteral("Store written numbers in the firmware's own form (\"030\" -> \"30\")."));
-    parser.addOptions({scenario, acquisitions, measurements, seed, link, pace, baud, transcript,
-                       eraseStep, silent, identification, spectrumError, headerError, lostEcho,
-                       deadAfter, hangUp, valueLength, reformat});
-    parser.process(app);
+    parser.addOptions({scenario, acquisitions, measurements, seed, link, force, pace, baud,
+                       transcript, eraseStep, silent, identification, spectrumError, headerError,
+                       lostEcho, deadAfter, hangUp, valueLength, reformat});
+    if (!parser.parse(QCoreApplication::arguments()))
+        return UsageError(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+
+    constexpr qint64 Many = 1000000;
+    qint64 acquisitionCount = 0, measurementCount = 0, seedValue = 0, baudRate = 0;
+    qint64 eraseStepMs = 0, spectrumErrorAt = 0, headerErrorAt = 0, deadAfterBytes = -1;
+    QString numberError;
+    if (!NumberOption(parser, acquisitions, 0, 65535, acquisitionCount, numberError) ||
+        !NumberOption(parser, measurements, 1, 65535, measurementCount, numberError) ||
+        !NumberOption(parser, seed, 0, 4294967295LL, seedValue, numberError) ||
+        !NumberOption(parser, baud, 1, 10000000, baudRate, numberError) ||
+        !NumberOption(parser, eraseStep, 0, 60000, eraseStepMs, numberError) ||
+        !NumberOption(parser, spectrumError, 1, Many, spectrumErrorAt, numberError) ||
+        !NumberOption(parser, headerError, 1, Many, headerErrorAt, numberError) ||
+        !NumberOption(parser, deadAfter, 0, 1LL << 40, deadAfterBytes, numberError))
+        return UsageError(numberError);
 
     sim::InstrumentMemory memory;
     if (parser.isSet(scenario)) {
@@ -135,16 +191,16 @@ int main(int argc, char** argv) {
             return Fail(error);
     } else {
         memory =
-            sim::GeneratedMemory(parser.value(acquisitions).toInt(),
-                                 parser.value(measurements).toInt(), parser.value(seed).toUInt());
+            sim::GeneratedMemory(int(acquisitionCount), int(measurementCount), uint(seedValue));
     }
     if (parser.isSet(valueLength)) {
-        int length = 0;
-        int key = 0;
         const QStringList parts = parser.value(valueLength).split(QLatin1Char(':'));
-        length = parts.value(0).toInt();
-        key = parts.size() > 1 ? parts[1].toInt() : ParameterCount;
-        if (length < 0 || key < 1 || key > ParameterCount)
+        bool lengthOk = false;
+        bool keyOk = true;
+        const int length = parts.value(0).toInt(&lengthOk);
+        const int key = parts.size() > 1 ? parts[1].toInt(&keyOk) : ParameterCount;
+        if (!lengthOk || !keyOk || parts.size() > 2 || length < 0 || length > 1000 || key < 1 ||
+            key > ParameterCount)
             return Fail(QStringLiteral("--value-length wants N[:KEY] with KEY 1 to 64"));
         memory.parameters[std::size_t(key - 1)] = QByteArray(length, 'x');
     }
@@ -153,19 +209,19 @@ int main(int argc, char** argv) {
     faults.silent = parser.isSet(silent);
     if (parser.isSet(identification))
         faults.identification = parser.value(identification).toLatin1();
-    faults.spectrumChecksumErrorAt = parser.value(spectrumError).toInt();
-    faults.headerChecksumErrorAt = parser.value(headerError).toInt();
+    faults.spectrumChecksumErrorAt = int(spectrumErrorAt);
+    faults.headerChecksumErrorAt = int(headerErrorAt);
     if (parser.isSet(lostEcho) &&
         !ParseAtCount(parser.value(lostEcho), faults.lostEchoAt, faults.lostEchoCount))
         return Fail(QStringLiteral("--lost-echo wants K[:TIMES]"));
     if (parser.isSet(deadAfter))
-        faults.deadAfterBytes = parser.value(deadAfter).toLongLong();
+        faults.deadAfterBytes = deadAfterBytes;
     faults.deadLineHangsUp = parser.isSet(hangUp);
     faults.reformatValues = parser.isSet(reformat);
 
     sim::Instrument instrument(memory);
     instrument.SetFaults(faults);
-    instrument.SetEraseStepMs(parser.value(eraseStep).toInt());
+    instrument.SetEraseStepMs(int(eraseStepMs));
 
     sim::Transcript log;
     QFile transcriptFile;
@@ -180,7 +236,7 @@ int main(int argc, char** argv) {
 
     sim::PtyServer server(instrument, log);
     if (parser.isSet(baud))
-        server.SetBaud(parser.value(baud).toInt());
+        server.SetBaud(int(baudRate));
     else if (parser.isSet(pace))
         server.SetBaud(LineBaudRate);
     QString error;
@@ -189,7 +245,14 @@ int main(int argc, char** argv) {
 
     const QString linkPath = parser.value(link);
     if (!linkPath.isEmpty()) {
-        QFile::remove(linkPath);
+        // Another simulator may be serving through it: taking it over would
+        // cut that one off, and removing it at the end would leave neither.
+        const QFileInfo existing(linkPath);
+        if (existing.exists() || existing.isSymLink()) {
+            if (!parser.isSet(force) || existing.isDir())
+                return Fail(QStringLiteral("%1 exists; give --force to replace it").arg(linkPath));
+            QFile::remove(linkPath);
+        }
         if (!QFile::link(server.DevicePath(), linkPath))
             return Fail(QStringLiteral("cannot make the link %1").arg(linkPath));
     }
@@ -206,7 +269,9 @@ int main(int argc, char** argv) {
                         << '\n';
 
     const int code = app.exec();
-    if (!linkPath.isEmpty())
+    // Only while it still leads here: a simulator started with --force may
+    // have put its own in its place.
+    if (!linkPath.isEmpty() && QFileInfo(linkPath).symLinkTarget() == server.DevicePath())
         QFile::remove(linkPath);
     return code;
 }

@@ -64,10 +64,8 @@ QString AcquisitionFileName(const QString& start, const QString& method, const Q
 
 int RunDownloadAll(const CommandLine& line) {
     Arguments args;
-    if (!ParseArguments(line.args, args)) {
-        PrintUsage();
-        return ExitUsage;
-    }
+    if (!ParseArguments(line.args, args))
+        return UsageError(line, QStringLiteral("download --all wants -o DIR, and --force at most"));
     const QDir folder(args.directory);
     if (!QDir().mkpath(args.directory) || !QFileInfo(args.directory).isDir()) {
         PrintError(QStringLiteral("Impossible de créer le dossier %1")
@@ -76,7 +74,7 @@ int RunDownloadAll(const CommandLine& line) {
     }
 
     InstrumentAction action(line);
-    DownloadConsole console(action.link(), action.context());
+    InstrumentConsole console(action.link(), action.context());
     Context& context = action.context();
     if (const int status = action.Connect(); status != ExitSuccess)
         return status;
@@ -104,7 +102,9 @@ int RunDownloadAll(const CommandLine& line) {
             worst = std::max<int>(worst, ExitCancelled);
             break;
         }
+        console.SetPhase(names[row]);
         if (QFileInfo::exists(path) && !args.force) {
+            console.Clear();
             PrintOut(head + QStringLiteral("déjà téléchargée\n"));
             ++skipped;
             continue;

@@ -1,6 +1,8 @@
 // File subcommands of the command-line companion: "info" and "export".
 
+#include "arguments.h"
 #include "commands.h"
+#include "jsonfields.h"
 
 #include "data/fichiers.h"
 #include "data/spectracsv.h"
@@ -15,36 +17,6 @@
 
 namespace {
 
-struct FileArguments {
-    QString file;
-    QString output;
-    bool json = false;
-    bool csv = false;
-};
-
-// Takes FILE and the options that `allowed` names, in any order; false on
-// anything else, so a typo never silently reads the wrong thing.
-bool ParseFileArguments(const QStringList& args, const QStringList& allowed, FileArguments& out) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1 && !allowed.contains(arg))
-            return false;
-        if (arg == QLatin1String("--json"))
-            out.json = true;
-        else if (arg == QLatin1String("--csv"))
-            out.csv = true;
-        else if (arg == QLatin1String("-o")) {
-            if (++i == args.size() || !out.output.isEmpty())
-                return false;
-            out.output = args.at(i);
-        } else if (out.file.isEmpty())
-            out.file = arg;
-        else
-            return false;
-    }
-    return !out.file.isEmpty();
-}
-
 // Reads the file, or tells why not and gives the exit code.
 int ReadForCommand(const QString& file, Session& session) {
     const FileOutcome outcome = ReadMeasurementFile(file, session);
@@ -53,7 +25,7 @@ int ReadForCommand(const QString& file, Session& session) {
     case FileOutcome::Accepted:
         return ExitSuccess;
     case FileOutcome::Rejected:
-        err << "Format de fichier incorrect\n";
+        err << file << " : Format de fichier incorrect\n";
         return ExitRejected;
     case FileOutcome::Failed:
         err << outcome.message << '\n';
@@ -70,7 +42,7 @@ qint64 TotalCount(const Session& session, qint32 measurement) {
     return total;
 }
 
-QByteArray InfoJson(const Session& session) {
+QByteArray InfoJson(const QString& file, const Session& session) {
     QJsonArray parameters;
     for (const QString& value : session.Parameters)
         parameters.append(value);
@@ -84,10 +56,10 @@ QByteArray InfoJson(const Session& session) {
             spectra.append(counts);
         }
     }
-    const QJsonObject object{
+    QJsonObject object{
+        {QStringLiteral("file"), file},
         {QStringLiteral("version"), session.SoftwareVersion},
         {QStringLiteral("parameters"), parameters},
-        {QStringLiteral("start"), session.StartText},
         {QStringLiteral("method"), session.Method},
         {QStringLiteral("count"), session.MeasurementCount},
         {QStringLiteral("volume"), session.Volume},
@@ -95,6 +67,7 @@ QByteArray InfoJson(const Session& session) {
         {QStringLiteral("spectra_available"), session.SpectraAvailable},
         {QStringLiteral("spectra"), spectra},
     };
+    AddDateFields(object, QStringLiteral("start"), session.StartText);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -125,41 +98,71 @@ bool WriteStandardOutput(const QByteArray& bytes) {
 }
 
 int RunInfo(const CommandLine& line) {
-    FileArguments args;
-    if (!ParseFileArguments(line.args, {QStringLiteral("--json")}, args)) {
-        PrintUsage();
-        return ExitUsage;
-    }
-    Session session;
-    if (const int status = ReadForCommand(args.file, session); status != ExitSuccess)
+    ParsedArguments args;
+    int status = ExitUsage;
+    if (!ParseCommandArguments(line, {{"--json"}}, 1, args, status))
         return status;
-    const QByteArray bytes = args.json ? InfoJson(session) : InfoText(session).toUtf8();
+    if (args.positional.isEmpty())
+        return UsageError(line, QStringLiteral("FILE is missing"));
+    const QString file = args.positional.first();
+    Session session;
+    if (status = ReadForCommand(file, session); status != ExitSuccess)
+        return status;
+    const QByteArray bytes =
+        args.Has("--json") ? InfoJson(file, session) : InfoText(session).toUtf8();
     return WriteStandardOutput(bytes) ? ExitSuccess : ExitFileError;
 }
 
 int RunExport(const CommandLine& line) {
-    FileArguments args;
-    if (!ParseFileArguments(line.args, {QStringLiteral("--csv"), QStringLiteral("-o")}, args) ||
-        !args.csv) {
-        PrintUsage();
-        return ExitUsage;
+    ParsedArguments args;
+    int status = ExitUsage;
+    if (!ParseCommandArguments(line, {{"--csv"}, {"-o", true}, {"--force"}}, 1, args, status))
+        return status;
+    if (args.positional.isEmpty())
+        return UsageError(line, QStringLiteral("FILE is missing"));
+    if (!args.Has("--csv"))
+        return UsageError(line, QStringLiteral("--csv is missing (the only format)"));
+    const QString input = args.positional.first();
+    const QString output = args.Value("-o");
+    // Refused before the input is even read: nothing is touched.
+    if (!output.isEmpty()) {
+        const QString problem = OutputFileProblem(output, {input}, args.Has("--force"));
+        if (!problem.isEmpty()) {
+            PrintError(QStringLiteral("ovra: ") + problem);
+            return ExitUsage;
+        }
     }
     Session session;
-    if (const int status = ReadForCommand(args.file, session); status != ExitSuccess)
+    if (status = ReadForCommand(input, session); status != ExitSuccess)
         return status;
+    // A header alone would look like an acquisition without measurements.
+    if (!session.SpectraAvailable) {
+        PrintError(QStringLiteral("%1 : spectres indisponibles, rien à exporter").arg(input));
+        return ExitRejected;
+    }
     const QByteArray csv = SpectraCsv(session);
-    if (args.output.isEmpty())
+    if (output.isEmpty())
         return WriteStandardOutput(csv) ? ExitSuccess : ExitFileError;
-    QSaveFile file(args.output);
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
+    QSaveFile file(output);
+    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit()) {
+        PrintError(
+            QStringLiteral("%1 mesures écrites dans %2").arg(session.MeasurementCount).arg(output));
         return ExitSuccess;
-    QTextStream(stderr) << "Impossible d'écrire le fichier " << args.output << " : "
-                        << file.errorString() << '\n';
+    }
+    PrintError(
+        QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(output, file.errorString()));
     return ExitFileError;
 }
 
-const CommandRegistration info("info", "FILE [--json]", "summary of a measurement file", RunInfo);
-const CommandRegistration exportCsv("export", "FILE --csv [-o OUT]",
-                                    "spectra of a measurement file as CSV", RunExport);
+const CommandRegistration info("info", "FILE [--json]", "summary of a measurement file", RunInfo,
+                               "  --json  one JSON object on one line: numbers as numbers, the\n"
+                               "          start also in ISO 8601 (start_iso)\n");
+const CommandRegistration
+    exportCsv("export", "FILE --csv [-o OUT [--force]]", "spectra of a measurement file as CSV",
+              RunExport,
+              "  --csv     one line per measurement, one column per channel\n"
+              "  -o OUT    write OUT instead of standard output; never the input\n"
+              "  --force   replace OUT when it exists\n"
+              "A file whose spectra are unavailable is refused (exit 3).\n");
 
 } // namespace

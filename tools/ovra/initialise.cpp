@@ -5,6 +5,7 @@
 //     erase the measurement memory.
 // It erases the instrument's measurements, so without --yes it sends nothing.
 
+#include "arguments.h"
 #include "commands.h"
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
@@ -19,30 +20,6 @@
 #include <QTextStream>
 
 namespace {
-
-struct Options {
-    QString file;                          // FILE.par, empty: the instrument's own set
-    QString clock = QStringLiteral("now"); // now, keep or "dd/mm/yyyy hh:nn"
-    bool confirmed = false;
-};
-
-bool ParseOptions(const QStringList& args, Options& options) {
-    bool clockGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--yes") && !options.confirmed) {
-            options.confirmed = true;
-        } else if (arg == QLatin1String("--clock") && i + 1 < args.size() && !clockGiven) {
-            options.clock = args[++i];
-            clockGiven = true;
-        } else if (!arg.startsWith(QLatin1String("--")) && options.file.isEmpty()) {
-            options.file = arg;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The window's message texts end their sentences with a line feed and a
 // carriage return; a terminal wants plain line ends.
@@ -75,7 +52,7 @@ private:
 int FailConnectionOne(InstrumentAction& action, const QString& text) {
     const ExchangeFailure failure = DescribeExchangeFailure(action.context(), action.link());
     action.Disconnect();
-    PrintError(failure.cause == ExchangeFailure::Port ? failure.text : text);
+    PrintError(action.AboutDevice(failure.cause == ExchangeFailure::Port ? failure.text : text));
     return failure.cause == ExchangeFailure::Cancelled ? ExitCancelled : ExitCommunication;
 }
 
@@ -101,20 +78,36 @@ QString MissingKeysText(const std::vector<int>& missing) {
         .arg(keys.join(QStringLiteral(", ")));
 }
 
+struct Options {
+    QString file;                          // FILE.par, empty: the instrument's own set
+    QString clock = QStringLiteral("now"); // now, keep or "dd/mm/yyyy hh:nn"
+    bool confirmed = false;
+};
+
 int RunInitialise(const CommandLine& line) {
+    ParsedArguments args;
+    int status = ExitUsage;
+    if (!ParseCommandArguments(line, {{"--yes"}, {"--clock", true}}, 1, args, status))
+        return status;
     Options options;
-    if (!ParseOptions(line.args, options)) {
-        PrintUsage();
-        return ExitUsage;
-    }
+    options.file = args.positional.value(0);
+    if (args.Has("--clock"))
+        options.clock = args.Value("--clock");
+    options.confirmed = args.Has("--yes");
     // Everything that can be refused is refused before a byte is sent.
     const bool keepClock = options.clock == QLatin1String("keep");
     const bool clockNow = options.clock == QLatin1String("now");
-    if (!keepClock && !clockNow && !ClockTextToDateTime(options.clock).isValid()) {
-        PrintError(QStringLiteral("Date et heure invalides : %1 (attendu \"jj/mm/aaaa hh:mm\", "
-                                  "now ou keep)")
-                       .arg(options.clock));
-        return ExitUsage;
+    if (!keepClock) {
+        const QString when =
+            clockNow
+                ? QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat))
+                : options.clock;
+        // The instrument would store another date than the one asked for.
+        if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
+            PrintError(QStringLiteral("ovra: --clock ") + problem +
+                       QStringLiteral(" (or now, keep); nothing was sent"));
+            return ExitUsage;
+        }
     }
     ParameterFileContent file;
     if (!options.file.isEmpty()) {
@@ -166,6 +159,13 @@ const CommandRegistration initialise(
     "initialise", "[FILE.par] --yes [--clock now|keep|DATE]",
     "set the clock (DATE: \"dd/mm/yyyy hh:nn\"), send and verify the parameters, erase the "
     "measurements",
-    RunInitialise);
+    RunInitialise,
+    "  FILE.par          the parameters to send; without it, the instrument's own set\n"
+    "                    (launch date and time stamped with now in both cases)\n"
+    "  --yes             go ahead: the measurement memory is erased (without it\n"
+    "                    nothing is sent, exit 2)\n"
+    "  --clock WHEN      now (default), keep, or \"dd/mm/yyyy hh:nn\" in the years\n"
+    "                    2000 to 2099\n"
+    "Exit 9 when the instrument gives back other values than it was sent.\n");
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -35,55 +36,78 @@ bool StandardErrorIsTerminal() {
 #endif
 }
 
-DownloadConsole::DownloadConsole(TFormRS232& link, Context& context)
+InstrumentConsole::InstrumentConsole(TFormRS232& link, Context& context)
     : m_context(context)
     , m_terminal(StandardErrorIsTerminal()) {
     s_interrupted = 0;
     std::signal(SIGINT, OnInterrupt);
     m_interruptCheck.setInterval(InterruptCheckMs);
-    connect(&m_interruptCheck, &QTimer::timeout, this, &DownloadConsole::CheckInterrupt);
+    connect(&m_interruptCheck, &QTimer::timeout, this, &InstrumentConsole::CheckInterrupt);
     m_interruptCheck.start();
     if (!m_terminal)
         return;
-    connect(&link, &TFormRS232::ProgressChanged, this, [this](int percent, ProgressBars bars) {
-        if (!(bars & MemoryBar))
-            return;
-        m_percent = percent;
-        Show();
-    });
+    connect(&link, &TFormRS232::ProgressChanged, this,
+            [this](int percent, ProgressBars) { Progress(percent); });
     connect(&link, &TFormRS232::RemainingTimeChanged, this, [this](const QString& text) {
         m_remaining = text;
         Show();
     });
 }
 
-DownloadConsole::~DownloadConsole() {
+InstrumentConsole::~InstrumentConsole() {
     std::signal(SIGINT, SIG_DFL);
-    if (m_shown)
-        QTextStream(stderr) << '\n';
+    Clear();
 }
 
-bool DownloadConsole::Interrupted() const {
+void InstrumentConsole::SetPhase(const QString& name, int count) {
+    m_phase = name;
+    m_count = count;
+    m_done = 0;
+    m_percent = 0;
+    m_remaining.clear();
+    if (m_terminal)
+        Show();
+}
+
+void InstrumentConsole::Clear() {
+    if (m_shownWidth > 0)
+        QTextStream(stderr) << '\r' << QString(m_shownWidth, QLatin1Char(' ')) << '\r' << Qt::flush;
+    m_shownWidth = 0;
+}
+
+bool InstrumentConsole::Interrupted() const {
     return s_interrupted != 0;
 }
 
-void DownloadConsole::CheckInterrupt() {
+void InstrumentConsole::CheckInterrupt() {
     // Set again on every tick: an operation that starts clears the request.
     if (s_interrupted)
         m_context.CancelRequested = true;
 }
 
-void DownloadConsole::Show() {
-    if (m_percent == 0 && m_remaining.isEmpty()) {
-        // The end of a stage: the line goes, the next stage starts afresh.
-        if (m_shown)
-            QTextStream(stderr) << '\r' << QString(50, QLatin1Char(' ')) << '\r' << Qt::flush;
-        m_shown = false;
+void InstrumentConsole::Progress(int percent) {
+    // The download reports each measurement once; its last report, 0, ends
+    // the stage.
+    if (percent > 0 && m_count > 0)
+        m_done = std::min(m_done + 1, m_count);
+    m_percent = percent;
+    Show();
+}
+
+void InstrumentConsole::Show() {
+    if (m_phase.isEmpty())
         return;
-    }
-    QString line = QStringLiteral("\r%1 %").arg(m_percent, 3);
+    QString line = m_phase;
+    if (m_count > 0)
+        line += QStringLiteral(" %1/%2").arg(m_done).arg(m_count);
+    if (m_percent > 0)
+        line += QStringLiteral("  %1 %").arg(m_percent, 3);
     if (!m_remaining.isEmpty())
         line += QStringLiteral("  ") + m_remaining;
-    QTextStream(stderr) << line.leftJustified(50) << Qt::flush;
-    m_shown = true;
+    // Spaces wipe what a longer line left behind.
+    const int width = int(line.size());
+    QTextStream(stderr) << '\r' << line
+                        << QString(std::max(0, m_shownWidth - width), QLatin1Char(' '))
+                        << Qt::flush;
+    m_shownWidth = std::max(width, m_shownWidth);
 }

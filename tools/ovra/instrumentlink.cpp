@@ -4,12 +4,12 @@
 #include "link/linkmessages.h"
 #include "settings/settings.h"
 
-#include <QFile>
-#include <QTextStream>
-
 InstrumentAction::InstrumentAction(const CommandLine& line)
     : m_link(m_context, sim::MakeInstrumentPort()) {
-    m_context.ProgramDirectory = FindProgramDirectory().directory;
+    // The same settings file as the window program, so a port chosen there is
+    // the default here.
+    m_context.ProgramDirectory =
+        line.programDirectory.isEmpty() ? FindProgramDirectory().directory : line.programDirectory;
     m_link.SetPortName(line.port.isEmpty() ? ReadSetting(m_context, SettingKeys::ComNumberSerial)
                                            : line.port);
     // As the port window applies them at start.
@@ -19,7 +19,7 @@ InstrumentAction::InstrumentAction(const CommandLine& line)
 int InstrumentAction::Connect() {
     if (m_link.Connect())
         return ExitSuccess;
-    PrintError(ConnectionFailureText(m_link));
+    PrintError(AboutDevice(ConnectionFailureText(m_link)));
     return ExitNoConnection;
 }
 
@@ -27,7 +27,7 @@ int InstrumentAction::Fail() {
     // Read before "SL": saying goodbye runs receives of its own.
     const ExchangeFailure failure = DescribeExchangeFailure(m_context, m_link);
     m_link.Disconnect();
-    PrintError(failure.text);
+    PrintError(AboutDevice(failure.text));
     switch (failure.cause) {
     case ExchangeFailure::Cancelled:
         return ExitCancelled;
@@ -38,17 +38,10 @@ int InstrumentAction::Fail() {
     }
 }
 
+QString InstrumentAction::AboutDevice(const QString& text) const {
+    return m_link.PortName() + QStringLiteral(" : ") + text;
+}
+
 void InstrumentAction::Disconnect() {
     m_link.Disconnect();
-}
-
-bool PrintOut(const QString& text) {
-    QFile out;
-    const QByteArray bytes = text.toUtf8();
-    return out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
-           out.flush();
-}
-
-void PrintError(const QString& text) {
-    QTextStream(stderr) << text << '\n';
 }

@@ -4,6 +4,7 @@
 // port, the connection, and the message and exit code of a failure, as the
 // windows tell them.
 
+#include "arguments.h"
 #include "commands.h"
 
 #include "data/varia.h"
@@ -11,7 +12,8 @@
 
 class InstrumentAction {
 public:
-    // The port is "--port DEVICE", else the one of the settings file.
+    // The port is "--port DEVICE", else the one of the settings file in the
+    // program directory ("--program-directory DIR", else as the window finds it).
     explicit InstrumentAction(const CommandLine& line);
 
     Context& context() { return m_context; }
@@ -22,12 +24,10 @@ public:
     // After a failed operation: says why, ends the connection, gives the code.
     int Fail();
     void Disconnect();
+    // "DEVICE : text": every message says which device it is about.
+    QString AboutDevice(const QString& text) const;
 
 private:
     Context m_context;
     TFormRS232 m_link;
 };
-
-// Writes the text to standard output; false when it cannot.
-bool PrintOut(const QString& text);
-void PrintError(const QString& text);

@@ -40,7 +40,9 @@ QPen GridPen(Qt::PenStyle style) {
 } // namespace
 
 SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
-    : QChartView(parent)
+    // Given its chart at once: the view would otherwise make one of its own
+    // first, which costs start-up time and has to be deleted again.
+    : QChartView(new QChart(), parent)
     , m_state(state) {
     setObjectName(QStringLiteral("ChartSpectrum"));
     setRubberBand(QChartView::NoRubberBand);
@@ -53,7 +55,7 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     // White from edge to edge: around the plot too, under the title and the axis labels.
     setBackgroundBrush(Qt::white);
 
-    QChart* plot = new QChart();
+    QChart* plot = chart();
     plot->legend()->hide();
     plot->setBackgroundVisible(true);
     plot->setBackgroundBrush(Qt::white);
@@ -102,11 +104,6 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     plot->addSeries(m_series);
     m_series->attachAxis(m_channelAxis);
     m_series->attachAxis(m_countAxis);
-
-    // The view came with a chart of its own; once replaced, it is ours to delete.
-    QChart* const previous = chart();
-    setChart(plot);
-    delete previous;
 
     m_unavailable = new QGraphicsSimpleTextItem(tr("Spectres indisponibles"), plot);
     QFont unavailableFont = font();

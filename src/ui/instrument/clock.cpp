@@ -1,5 +1,6 @@
 #include "ui/instrument/clock.h"
 
+#include "config/encodings.h"
 #include "link/linkmessages.h"
 #include "link/rs232.h"
 #include "ui/dialogs/dialogservice.h"
@@ -28,10 +29,6 @@ const char* const ClockMask = "99/99/9999 99:99;_";
 
 QString Now() {
     return QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
-}
-
-bool ValidClock(const QString& text) {
-    return QDateTime::fromString(text, QLatin1String(TFormRS232::ClockTextFormat)).isValid();
 }
 
 QLineEdit* NewClockField(QWidget* parent, const char* name) {
@@ -169,9 +166,9 @@ void TFormClock::ButtonModifyClick() {
     // before the instrument is even called, and the window stays for a
     // corrected one.
     const QString clock = Edit_ProbeClock->text();
-    if (!ValidClock(clock)) {
-        m_dialogs.ShowMessage(this, tr("'%1' n'est pas une date correcte").arg(clock),
-                              MessageIcon::Warning, MessageButtons::Ok);
+    if (!ClockTextToDateTime(clock).isValid()) {
+        m_dialogs.ShowMessage(this, NotADateMessage(clock), MessageIcon::Warning,
+                              MessageButtons::Ok);
         Edit_ProbeClock->setFocus();
         return;
     }

@@ -110,7 +110,9 @@ void TFormCommunication::FormCreate() {
     const int speedIndex = BaudRateComboBoxSerial->findText(speed);
     if (speedIndex >= 0)
         BaudRateComboBoxSerial->setCurrentIndex(speedIndex);
-    RefreshListePorts();
+    // The system's port list is not asked for here: asking costs a good part
+    // of the program's start-up, and the hidden window lists the ports again
+    // each time it is shown, before anyone can see the list.
     const QString port = ReadSetting(m_context, SettingKeys::ComNumberSerial);
     ComNumberComboBoxSerial->setEditText(port);
     m_link.SetPortName(port);

@@ -16,6 +16,30 @@
 #include <QDir>
 #include <QFileInfo>
 
+ProgramOptions ReadProgramOptions(const QStringList& arguments) {
+    ProgramOptions options;
+    const QString option = QStringLiteral("--program-directory");
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) != option) {
+            options.rest << arguments.at(i);
+            continue;
+        }
+        if (!options.programDirectory.isEmpty()) {
+            options.error = QStringLiteral("option %1 given twice").arg(option);
+        } else if (++i == arguments.size() || arguments.at(i).isEmpty()) {
+            options.error = QStringLiteral("option %1 needs a value").arg(option);
+        } else if (!QFileInfo(arguments.at(i)).isDir()) {
+            // A mistyped directory would quietly start with empty settings.
+            options.error = QStringLiteral("%1 %2: no such directory").arg(option, arguments.at(i));
+        } else {
+            options.programDirectory = QFileInfo(arguments.at(i)).absoluteFilePath();
+        }
+        if (!options.error.isEmpty())
+            break;
+    }
+    return options;
+}
+
 void ReadCommandLine(Context& context, const QStringList& arguments) {
     context.CommandLinePending = !arguments.isEmpty();
     // Made absolute now: the current directory may change to the program
@@ -28,6 +52,9 @@ void ReadCommandLine(Context& context, const QStringList& arguments) {
 
 void ApplyProgramDirectory(Context& context, const ProgramDirectoryLookup& lookup) {
     context.ProgramDirectory = lookup.directory;
+    // Made at the first start, so that the first setting written finds it.
+    if (lookup.dataFolder)
+        QDir().mkpath(lookup.directory);
     // Relative file names of the other windows resolve there; a directory
     // that cannot be entered is not an error.
     if (lookup.fromStore && !lookup.directory.isEmpty())

@@ -25,12 +25,23 @@ class TFormRS232;
 
 inline constexpr QSize MinimumScreenSize{1024, 600};
 
+// The program's own options, taken out of the arguments (after the program's
+// own name) before the file to open: "--program-directory DIR". Any other
+// argument is left for ReadCommandLine, even one that begins with "-".
+struct ProgramOptions {
+    QString programDirectory; // empty when not given
+    QStringList rest;
+    QString error; // a usage error, naming what is wrong
+};
+ProgramOptions ReadProgramOptions(const QStringList& arguments);
+
 // The first argument (after the program's own name) is the file to open at
 // the first activation; further arguments are ignored.
 void ReadCommandLine(Context& context, const QStringList& arguments);
 
-// ProgramDirectory from the platform settings store, which also becomes the
-// current directory, else the current directory.
+// ProgramDirectory as found (FindProgramDirectory) or given on the command
+// line. A directory from a settings store or the command line also becomes
+// the current directory; the user's data folder is created when missing.
 void ApplyProgramDirectory(Context& context, const ProgramDirectoryLookup& lookup);
 
 // False, after telling the user, when the screen is below 1024 x 600.

@@ -1,0 +1,109 @@
+// The measurement-file reader on any bytes. A file it accepts is written,
+// read and written again: both writes give the same bytes and the readings
+// the same session. A file it refuses leaves the session as it was. What the
+// reader holds at once stays within a bound proportional to the file.
+
+#include "fuzzsupport.h"
+
+#include "data/fichiers.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Every data field is set, so a refusal that touched any of them shows.
+Session Sentinel() {
+    Session session;
+    session.SoftwareVersion = QStringLiteral("sentinel");
+    for (int i = 0; i < ParameterCount; ++i) {
+        session.Parameters[i] = QString::number(i);
+        session.SavedParameters[i] = QStringLiteral("saved %1").arg(i);
+    }
+    session.StartText = QStringLiteral("01/02/2003 04:05");
+    session.Method = QStringLiteral("Thomas");
+    session.MeasurementCount = 1;
+    session.Volume = 1.5;
+    session.Eapv = 2.5;
+    session.SpectraAvailable = true;
+    session.Spectra.assign(ChannelCount, 7);
+    session.SessionState = SessionSaved;
+    session.FileName = QStringLiteral("sentinel.ovra");
+    return session;
+}
+
+bool SameNumber(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+bool SameText(const Session& a, const Session& b) {
+    return a.SoftwareVersion == b.SoftwareVersion && a.Parameters == b.Parameters &&
+           a.StartText == b.StartText && a.Method == b.Method &&
+           a.MeasurementCount == b.MeasurementCount && a.SpectraAvailable == b.SpectraAvailable &&
+           a.Spectra == b.Spectra;
+}
+
+bool Same(const Session& a, const Session& b) {
+    return SameText(a, b) && SameNumber(a.Volume, b.Volume) && SameNumber(a.Eapv, b.Eapv) &&
+           a.SavedParameters == b.SavedParameters && a.SessionState == b.SessionState &&
+           a.FileName == b.FileName;
+}
+
+// The line buffer, the texts of the header and four bytes of counts for each
+// byte of the file; a file whose spectra are unavailable may announce as
+// many measurements as the instrument can hold, each one 128 zero counts.
+std::size_t AllocationBound(std::size_t fileBytes, const Session& read, bool accepted) {
+    std::size_t bound = 2 * 1024 * 1024 + 16 * fileBytes;
+    if (accepted && !read.SpectraAvailable)
+        bound += std::size_t(read.MeasurementCount) * ChannelCount * sizeof(qint32);
+    return bound;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::EnsureApplication();
+    const QString input = fuzz::ScratchPath(QStringLiteral("input.ovra"));
+    fuzz::PutFileBytes(input, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+
+    const Session before = Sentinel();
+    Session session = before;
+    fuzz::AllocationGauge gauge;
+    gauge.Start();
+    const FileOutcome outcome = ReadMeasurementFile(input, session);
+    const std::size_t held = gauge.Stop();
+    fuzz::Check(held <= AllocationBound(size, session, outcome.Ok()),
+                "the reader held more memory than the file justifies",
+                QStringLiteral("%1 bytes for a file of %2").arg(held).arg(size));
+
+    if (!outcome.Ok()) {
+        fuzz::Check(Same(session, before), "a refused file changed the session");
+        fuzz::Check(outcome.kind == FileOutcome::Rejected || !outcome.message.isEmpty(),
+                    "a failed read says nothing");
+        return 0;
+    }
+    fuzz::Check(session.SavedParameters == before.SavedParameters &&
+                    session.SessionState == before.SessionState &&
+                    session.FileName == before.FileName,
+                "reading a file touched the session's state");
+    fuzz::Check(session.MeasurementCount >= 0 &&
+                    session.Spectra.size() == std::size_t(session.MeasurementCount) * ChannelCount,
+                "the spectra do not match the measurement count");
+
+    const QString first = fuzz::ScratchPath(QStringLiteral("first.ovra"));
+    const QString second = fuzz::ScratchPath(QStringLiteral("second.ovra"));
+    const FileOutcome written = WriteMeasurementFile(first, session);
+    fuzz::Check(written.Ok(), "an accepted session cannot be written", written.message);
+    Session reread = Sentinel();
+    const FileOutcome readBack = ReadMeasurementFile(first, reread);
+    fuzz::Check(readBack.Ok(), "a written file does not read back", readBack.message);
+    // The decimals are rounded by the first write; everything else is exact.
+    fuzz::Check(SameText(reread, session), "a written file reads back different");
+    fuzz::Check(WriteMeasurementFile(second, reread).Ok(), "a read-back session cannot be written");
+    fuzz::Check(fuzz::FileBytes(first) == fuzz::FileBytes(second),
+                "writing the read-back session gives other bytes");
+    Session third = Sentinel();
+    fuzz::Check(ReadMeasurementFile(second, third).Ok() && Same(third, reread),
+                "the second write reads back different");
+    return 0;
+}
