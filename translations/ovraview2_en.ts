@@ -1358,24 +1358,30 @@ Exit 9 when the instrument gives back other values than it was sent.
 </translation>
     </message>
     <message>
-        <source>RANG -o FICHIER [--force]</source>
-        <translation>ROW -o FILE [--force]</translation>
+        <source>RANG -o FICHIER [--force] | --all -o DOSSIER [--force]</source>
+        <translation>ROW -o FILE [--force] | --all -o DIR [--force]</translation>
     </message>
     <message>
-        <source>lit l&apos;acquisition listée au RANG dans FICHIER</source>
-        <translation>download the acquisition listed at ROW into FILE</translation>
+        <source>lit l&apos;acquisition listée au RANG dans FICHIER, ou chacune de celles qui ne sont pas encore dans DOSSIER</source>
+        <translation>download the acquisition listed at ROW into FILE, or every one not yet in DIR</translation>
     </message>
     <message>
         <source>  RANG         le rang de l&apos;acquisition dans la liste d&apos;&quot;ovra memory&quot;, à partir de 1
   -o FICHIER   le fichier de mesures à écrire (&quot;.ovra&quot;) ; vérifié avant tout
                envoi à l&apos;instrument
   --force      remplace FICHIER s&apos;il existe
+  --all        chaque acquisition dans le dossier DOSSIER, un fichier chacune,
+               nommé d&apos;après son début et sa méthode (2011-03-10_0830_Thomas.ovra) ;
+               celles déjà dans DOSSIER sont passées, ou relues avec --force
 Ctrl-C annule la lecture (sortie 8).
 </source>
         <translation>  ROW        the acquisition&apos;s row in the list of &quot;ovra memory&quot;, from 1
   -o FILE    the measurement file to write (&quot;.ovra&quot;); checked before anything
              is sent to the instrument
   --force    replace FILE when it exists
+  --all      every acquisition into the folder DIR, one file each named
+             from its start and method (2011-03-10_0830_Thomas.ovra); those
+             already in DIR are skipped, or fetched again with --force
 Ctrl-C cancels the download (exit 8).
 </translation>
     </message>

@@ -6,6 +6,7 @@
 
 #include "ui/instrument/comm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -20,6 +21,7 @@ private slots:
     void cancelChangesNothing();
     void refusedSettingsWrite();
     void refreshKeepsTypedName();
+    void descriptionsBesideNames();
 
 private:
     TFormCommunication& Window(ProgramFixture& program) {
@@ -197,6 +199,48 @@ void TestCommunication::refreshKeepsTypedName() {
     QCOMPARE(box->currentText(), QStringLiteral("/dev/ttyS0"));
     Button(program, "ButtonCancel")->click();
     QVERIFY(!timer->isActive());
+}
+
+// Beside each name, what the system says of the port, also as its tooltip;
+// the combo box's text stays the name. The system's own list ends with the
+// demonstration instrument.
+void TestCommunication::descriptionsBesideNames() {
+    ProgramFixture program(m_context, m_dialogs, ThreeAcquisitions());
+    const QStringList offered = TFormCommunication::OfferedPortNames();
+    QCOMPARE(offered.last(), QStringLiteral("SIMULATEUR"));
+    QCOMPARE(offered.mid(0, offered.size() - 1), TFormCommunication::SystemPortNames());
+    QCOMPARE(TFormCommunication::SystemPortDescription(QStringLiteral("SIMULATEUR")),
+             QStringLiteral("Instrument simulé (démonstration)"));
+    QCOMPARE(TFormCommunication::SystemPortDescription(QStringLiteral("/dev/no-such-port")),
+             QString());
+
+    m_ports << QStringLiteral("SIMULATEUR");
+    Window(program).SetPortDescriber([](const QString& name) {
+        return name == QLatin1String("/dev/ttyUSB1")
+                   ? QStringLiteral("USB-Serial Controller — Prolific — n° 0042")
+               : name == QLatin1String("SIMULATEUR")
+                   ? TFormCommunication::SystemPortDescription(name)
+                   : QString();
+    });
+    ShowWindow(program);
+    QComboBox* box = PortBox(program);
+    QCOMPARE(box->count(), 4);
+    QAbstractItemModel* model = box->model();
+    QCOMPARE(model->columnCount(), 2);
+    const QStringList descriptions{"", "USB-Serial Controller — Prolific — n° 0042", "",
+                                   "Instrument simulé (démonstration)"};
+    for (int row = 0; row < 4; ++row) {
+        QCOMPARE(model->index(row, 0).data().toString(), m_ports[row]);
+        QCOMPARE(model->index(row, 1).data().toString(), descriptions[row]);
+        const QString tip = model->index(row, 1).data(Qt::ToolTipRole).toString();
+        QVERIFY(tip.startsWith(m_ports[row]) && tip.endsWith(descriptions[row]));
+    }
+    box->setCurrentIndex(3);
+    QCOMPARE(box->currentText(), QStringLiteral("SIMULATEUR"));
+    Button(program, "ButtonClose")->click();
+    QCOMPARE(program.Link().PortName(), QStringLiteral("SIMULATEUR"));
+    QVERIFY(m_directory->ReadBytes(QStringLiteral("ovra.ini"))
+                .contains("ComNumberSerial=SIMULATEUR\r\n"));
 }
 
 QTEST_MAIN(TestCommunication)

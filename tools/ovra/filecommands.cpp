@@ -5,6 +5,7 @@
 #include "jsonfields.h"
 
 #include "data/fichiers.h"
+#include "data/spectracsv.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -103,23 +104,6 @@ QString InfoText(const Session& session) {
                 << '\n';
     }
     return text;
-}
-
-QByteArray SpectraCsv(const Session& session) {
-    QByteArray csv = "measurement";
-    for (int c = 0; c < ChannelCount; ++c)
-        csv += ",ch" + QByteArray::number(c);
-    csv += '\n';
-    if (session.SpectraAvailable) {
-        for (qint32 m = 0; m < session.MeasurementCount; ++m) {
-            csv += QByteArray::number(m);
-            const qint32* spectrum = session.SpectrumAt(m);
-            for (int c = 0; c < ChannelCount; ++c)
-                csv += ',' + QByteArray::number(spectrum[c]);
-            csv += '\n';
-        }
-    }
-    return csv;
 }
 
 bool WriteStandardOutput(const QByteArray& bytes) {

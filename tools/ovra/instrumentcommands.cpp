@@ -2,6 +2,7 @@
 // same protocol and the same messages as the windows, without a window.
 //   memory [--json]          connection 1 of a download
 //   download ROW -o FILE     the whole download of the acquisition at list row ROW
+//   download --all -o DIR    every acquisition, one file each (downloadall.cpp)
 //   params read [-o FILE]    params write FILE [--yes]
 //   clock read               clock set "dd/mm/yyyy hh:nn"|now
 // Everything the command line can get wrong is refused before the port is
@@ -9,7 +10,7 @@
 
 #include "arguments.h"
 #include "commands.h"
-
+#include "downloadall.h"
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
 #include "jsonfields.h"
@@ -118,6 +119,8 @@ int RunMemory(const CommandLine& line) {
 }
 
 int RunDownload(const CommandLine& line) {
+    if (line.args.contains(QLatin1String("--all")))
+        return RunDownloadAll(line);
     ParsedArguments args;
     int status = ExitUsage;
     if (!ParseCommandArguments(line, {{"-o", true}, {"--force"}}, 1, args, status))
@@ -407,14 +410,17 @@ const CommandRegistration memory(
                       "  --json  un objet JSON : les nombres en nombres, chaque début aussi\n"
                       "          en ISO 8601 (start_iso)\n"));
 const CommandRegistration download(
-    "download", QT_TRANSLATE_NOOP("ovra", "RANG -o FICHIER [--force]"),
-    QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER"), RunDownload,
+    "download", QT_TRANSLATE_NOOP("ovra", "RANG -o FICHIER [--force] | --all -o DOSSIER [--force]"),
+    QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER, ou chacune de celles qui ne sont pas encore dans DOSSIER"), RunDownload,
     QT_TRANSLATE_NOOP(
         "ovra",
         "  RANG         le rang de l'acquisition dans la liste d'\"ovra memory\", à partir de 1\n"
         "  -o FICHIER   le fichier de mesures à écrire (\".ovra\") ; vérifié avant tout\n"
         "               envoi à l'instrument\n"
         "  --force      remplace FICHIER s'il existe\n"
+        "  --all        chaque acquisition dans le dossier DOSSIER, un fichier chacune,\n"
+        "               nommé d'après son début et sa méthode (2011-03-10_0830_Thomas.ovra) ;\n"
+        "               celles déjà dans DOSSIER sont passées, ou relues avec --force\n"
         "Ctrl-C annule la lecture (sortie 8).\n"));
 const CommandRegistration params(
     "params",

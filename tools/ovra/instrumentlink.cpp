@@ -1,12 +1,13 @@
 #include "instrumentlink.h"
 
+#include "demonstration.h"
 #include "link/linkmessages.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
 
 InstrumentAction::InstrumentAction(const CommandLine& line)
-    : m_link(m_context) {
+    : m_link(m_context, sim::MakeInstrumentPort()) {
     // The same settings file as the window program, so a port chosen there is
     // the default here.
     m_context.ProgramDirectory =

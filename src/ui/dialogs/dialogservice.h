@@ -5,6 +5,7 @@
 // program uses QtDialogService, a test a scripted service that answers from a
 // queue and records what was asked.
 
+#include <QSize>
 #include <QString>
 
 class QPrinter;
@@ -38,6 +39,14 @@ public:
     // The system print dialog on `printer`, which keeps the choices made in
     // it; false when the user cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    // The size in pixels of an image to export, offered as `size`; false when
+    // the user cancelled. A service without its own question keeps the offer.
+    virtual bool ChooseImageSize(QWidget* parent, QSize& size) {
+        Q_UNUSED(parent);
+        Q_UNUSED(size);
+        return true;
+    }
 
     // A message with details the user may unfold: the entries behind a
     // failure, for one. Without details it is ShowMessage.

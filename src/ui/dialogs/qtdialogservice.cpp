@@ -1,10 +1,13 @@
 #include "ui/dialogs/qtdialogservice.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -160,4 +163,29 @@ bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer) {
     // The dialog offers printing to a PDF file, for a user without a printer.
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogService::ChooseImageSize(QWidget* parent, QSize& size) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Tr("Taille de l'image"));
+    auto* form = new QFormLayout(&dialog);
+    QSpinBox* sides[2] = {new QSpinBox(&dialog), new QSpinBox(&dialog)};
+    const int values[2] = {size.width(), size.height()};
+    for (int i = 0; i < 2; ++i) {
+        sides[i]->setRange(200, 8000);
+        sides[i]->setSuffix(Tr(" pixels"));
+        sides[i]->setValue(values[i]);
+    }
+    form->addRow(Tr("Largeur"), sides[0]);
+    form->addRow(Tr("Hauteur"), sides[1]);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(Tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Annuler"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    size = QSize(sides[0]->value(), sides[1]->value());
+    return true;
 }

@@ -16,4 +16,5 @@ public:
     QString ChooseFolder(QWidget* parent, const QString& caption,
                          const QString& directory) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool ChooseImageSize(QWidget* parent, QSize& size) override;
 };

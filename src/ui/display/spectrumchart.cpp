@@ -1,6 +1,7 @@
 #include "ui/display/spectrumchart.h"
 
 #include "data/varia.h"
+#include "ui/display/chartconveniences.h"
 #include "ui/display/energywindows.h"
 
 #include <QGraphicsSimpleTextItem>
@@ -114,6 +115,7 @@ SpectrumChart::SpectrumChart(DisplayState& state, QWidget* parent)
     connect(plot, &QChart::plotAreaChanged, this, &SpectrumChart::PlaceUnavailableText);
     // Hovering the plot shows the hand that says it can be dragged sideways.
     viewport()->setMouseTracking(true);
+    new ChartConveniences(*this);
 }
 
 void SpectrumChart::ShowPoints(const QList<QPointF>& points) {

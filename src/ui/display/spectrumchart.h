@@ -56,6 +56,7 @@ public:
 
     // The lines drawn over the plot after each repaint; empty for none.
     void SetCursors(const std::vector<Cursor>& cursors);
+    const std::vector<Cursor>& Cursors() const { return m_cursors; }
     // The plot area in viewport pixels: the cursor columns' frame of reference.
     QRect PlotRect() const;
     int CursorColumnOf(double channel) const;

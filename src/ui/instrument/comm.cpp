@@ -1,5 +1,6 @@
 #include "ui/instrument/comm.h"
 
+#include "link/portselect.h"
 #include "link/rs232.h"
 #include "ui/dialogs/settingwrite.h"
 
@@ -7,9 +8,12 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSerialPortInfo>
+#include <QStandardItemModel>
 #include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <chrono>
@@ -22,6 +26,10 @@ const char* const SpeedTexts[] = {"Custom", "110",    "300",    "600",   "1200",
                                   "4800",   "9600",   "14400",  "19200", "38400", "56000",
                                   "57600",  "115200", "128000", "256000"};
 const char* const CreationSpeed = "57600";
+// Columns of the port list: the name (the combo box's text) and what the
+// system says of the port.
+constexpr int NameColumn = 0;
+constexpr int DescriptionColumn = 1;
 
 } // namespace
 
@@ -31,7 +39,8 @@ TFormCommunication::TFormCommunication(Context& context, DialogService& dialogs,
     , m_context(context)
     , m_dialogs(dialogs)
     , m_link(link)
-    , m_portLister(&TFormCommunication::SystemPortNames) {
+    , m_portLister(&TFormCommunication::OfferedPortNames)
+    , m_portDescriber(&TFormCommunication::SystemPortDescription) {
     setObjectName(QStringLiteral("FormCommunication"));
     setWindowTitle(tr("Communications"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -56,6 +65,18 @@ void TFormCommunication::CreateControls() {
     // A typed name is the choice itself, not an entry to add to the list.
     ComNumberComboBoxSerial->setInsertPolicy(QComboBox::NoInsert);
     ComNumberComboBoxSerial->setMinimumWidth(220);
+    auto* ports = new QStandardItemModel(0, 2, ComNumberComboBoxSerial);
+    ComNumberComboBoxSerial->setModel(ports);
+    ComNumberComboBoxSerial->setModelColumn(NameColumn);
+    auto* portView = new QTreeView(ComNumberComboBoxSerial);
+    portView->setObjectName(QStringLiteral("PortListView"));
+    portView->setHeaderHidden(true);
+    portView->setRootIsDecorated(false);
+    portView->setItemsExpandable(false);
+    portView->setAllColumnsShowFocus(true);
+    portView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    portView->header()->setStretchLastSection(true);
+    ComNumberComboBoxSerial->setView(portView);
     BaudRateComboBoxSerial = new QComboBox(GroupBoxPort);
     BaudRateComboBoxSerial->setObjectName(QStringLiteral("BaudRateComboBoxSerial"));
     for (const char* speed : SpeedTexts)
@@ -110,8 +131,34 @@ QStringList TFormCommunication::SystemPortNames() {
     return names;
 }
 
+QStringList TFormCommunication::OfferedPortNames() {
+    return SystemPortNames() << QLatin1String(SimulatedPortName);
+}
+
+QString TFormCommunication::SystemPortDescription(const QString& name) {
+    if (IsSimulatedPortName(name))
+        return tr("Instrument simulé (démonstration)");
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() != name && info.portName() != name)
+            continue;
+        QStringList parts;
+        for (const QString& part : {info.description(), info.manufacturer()}) {
+            if (!part.trimmed().isEmpty() && !parts.contains(part.trimmed()))
+                parts << part.trimmed();
+        }
+        if (!info.serialNumber().trimmed().isEmpty())
+            parts << tr("n° %1").arg(info.serialNumber().trimmed());
+        return parts.join(QStringLiteral(" — "));
+    }
+    return QString();
+}
+
 void TFormCommunication::SetPortLister(PortLister lister) {
     m_portLister = std::move(lister);
+}
+
+void TFormCommunication::SetPortDescriber(PortDescriber describer) {
+    m_portDescriber = std::move(describer);
 }
 
 QStringList TFormCommunication::ListedPorts() const {
@@ -126,7 +173,23 @@ void TFormCommunication::RefreshListePorts() {
     if (ports == ListedPorts())
         return;
     ComNumberComboBoxSerial->clear();
-    ComNumberComboBoxSerial->addItems(ports);
+    auto* model = static_cast<QStandardItemModel*>(ComNumberComboBoxSerial->model());
+    for (const QString& port : ports) {
+        const QString description = m_portDescriber ? m_portDescriber(port) : QString();
+        auto* name = new QStandardItem(port);
+        auto* about = new QStandardItem(description);
+        for (QStandardItem* item : {name, about}) {
+            item->setEditable(false);
+            item->setToolTip(description.isEmpty() ? port : port + QLatin1Char('\n') + description);
+        }
+        model->appendRow({name, about});
+    }
+    if (auto* view = qobject_cast<QTreeView*>(ComNumberComboBoxSerial->view())) {
+        view->resizeColumnToContents(DescriptionColumn);
+        const int described = view->columnWidth(DescriptionColumn);
+        view->resizeColumnToContents(NameColumn);
+        view->setMinimumWidth(view->columnWidth(NameColumn) + described + 24);
+    }
     ComNumberComboBoxSerial->setEditText(m_link.PortName());
 }
 

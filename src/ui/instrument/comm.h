@@ -4,7 +4,9 @@
 // instrument is found. Its creation applies the stored port to the link; while
 // it is shown, the list of the system's serial ports is refreshed every second
 // (a USB adapter plugged in appears), and a name not listed can be typed (a
-// pseudo-terminal, for one).
+// pseudo-terminal, for one). Beside each name the list tells what the system
+// knows of the port (adapter, maker, serial number), so that two adapters can
+// be told apart; the built-in demonstration instrument comes last.
 
 #include "data/varia.h"
 
@@ -24,6 +26,8 @@ class TFormCommunication : public QDialog {
     Q_OBJECT
 public:
     using PortLister = std::function<QStringList()>;
+    // What the list shows beside a port's name; empty when nothing is known.
+    using PortDescriber = std::function<QString(const QString&)>;
 
     // Runs FormCreate: the stored port and speed read, the port applied to
     // the link with its working read time-outs.
@@ -33,8 +37,15 @@ public:
     // The serial ports the system offers, in the order it gives them, named
     // as the port is opened ("/dev/ttyUSB0"; "COM3" on Windows).
     static QStringList SystemPortNames();
-    // Another source of port names (tests); the next refresh uses it.
+    // The system's ports, then the demonstration instrument.
+    static QStringList OfferedPortNames();
+    // "USB-Serial Controller — Prolific — n° 0123" for a listed port, the
+    // demonstration instrument's caption for its name.
+    static QString SystemPortDescription(const QString& name);
+    // Other sources of port names and descriptions (tests); the next refresh
+    // uses them.
     void SetPortLister(PortLister lister);
+    void SetPortDescriber(PortDescriber describer);
 
     // Rebuilds the list only when the ports changed, so that a name being
     // typed or picked is not lost every second.
@@ -60,6 +71,7 @@ private:
     DialogService& m_dialogs;
     TFormRS232& m_link;
     PortLister m_portLister;
+    PortDescriber m_portDescriber;
 
     QGroupBox* GroupBoxPort = nullptr;
     QComboBox* ComNumberComboBoxSerial = nullptr;

@@ -133,6 +133,7 @@ void TFormMain::SetSessionMenus(bool open) {
     MenuClose->setEnabled(open);
     MenuPrint->setEnabled(open);
     MenuParametres->setEnabled(open);
+    MenuExport->menuAction()->setEnabled(open);
 }
 
 void TFormMain::ShowSecondaryWindow(QWidget& window) {

@@ -15,6 +15,7 @@
 
 class AcquisitionView;
 class QAction;
+class QLabel;
 class QActionGroup;
 class LanguageModules;
 class QMenu;
@@ -74,6 +75,11 @@ public:
     void FormClose();
 
     void MenuOpenClick();
+    // "Fichiers récents": the chosen file opened as "Ouvrir" opens it.
+    void MenuRecentFileClick(const QString& path);
+    // "Exporter": the spectra as CSV, the chart as a PNG or SVG image.
+    void MenuExportCsvClick();
+    void MenuExportImageClick();
     void MenuCloseClick();
     void MenuSaveAsClick();
     void MenuPrintClick();
@@ -107,6 +113,8 @@ public:
     // stopped, and the window not closed while the link waits.
     void BeginExchange();
     void EndExchange();
+    // A line under the window while the port is the demonstration instrument.
+    void ShowInstrumentKind();
 
     // Around the picture of the printed report: no background gradient, no
     // progress bar, opaque boxes; and back.
@@ -148,6 +156,13 @@ private:
     void SetSessionMenus(bool open);
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);
+    // What "Ouvrir" does once the file is chosen.
+    void OpenChosenFile(const QString& path);
+    void CreateRecentFilesMenu();
+    void RebuildRecentFilesMenu();
+    void RememberRecentFile(const QString& path);
+    void CreateExportMenu();
+    QString AskExportFileName(const QString& filter, const QString& suffix);
     void TellReadFailure(const FileOutcome& outcome);
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
@@ -182,6 +197,10 @@ private:
     QAction* MenuOpen = nullptr;
     QAction* MenuClose = nullptr;
     QAction* MenuSaveAs = nullptr;
+    QMenu* MenuRecentFiles = nullptr;
+    QMenu* MenuExport = nullptr;
+    QAction* MenuExportCsv = nullptr;
+    QAction* MenuExportImage = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuExit = nullptr;
     QMenu* MenuInstrument = nullptr;
@@ -194,6 +213,7 @@ private:
     QProgressBar* LMDProgressBar = nullptr;
     QTimer* LMDHiTimerAutoDetection = nullptr;
     QObject* m_closeRefusal = nullptr;
+    QLabel* m_instrumentNote = nullptr;
 
     struct KeptParameters {
         bool kept = false;

@@ -5,6 +5,7 @@
 #include "ui/main/main.h"
 
 #include "link/linkmessages.h"
+#include "link/portselect.h"
 #include "link/rs232.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
@@ -13,6 +14,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -46,9 +49,35 @@ void TFormMain::AttachInstrumentWindows() {
         });
     }
     if (m_windows.FormCommunication)
-        connect(m_windows.FormCommunication, &QDialog::finished, this,
-                [this] { setEnabled(true); });
+        connect(m_windows.FormCommunication, &QDialog::finished, this, [this] {
+            setEnabled(true);
+            ShowInstrumentKind();
+        });
     AttachConfigurationWindows();
+    ShowInstrumentKind();
+}
+
+void TFormMain::ShowInstrumentKind() {
+    // Said plainly, so that nobody takes the demonstration's acquisitions for
+    // measurements of their own.
+    const bool simulated =
+        m_windows.FormRS232 && IsSimulatedPortName(m_windows.FormRS232->PortName());
+    if (!simulated) {
+        if (m_instrumentNote)
+            statusBar()->hide();
+        return;
+    }
+    if (!m_instrumentNote) {
+        m_instrumentNote = new QLabel(statusBar());
+        m_instrumentNote->setObjectName(QStringLiteral("InstrumentNote"));
+        statusBar()->setObjectName(QStringLiteral("StatusBar"));
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(m_instrumentNote, 1);
+    }
+    m_instrumentNote->setText(
+        tr("Instrument simulé (démonstration) : les acquisitions lues ne sont pas des mesures "
+           "réelles. Choisissez le port de l'instrument dans Instrument > Communications."));
+    statusBar()->show();
 }
 
 void TFormMain::BeginExchange() {

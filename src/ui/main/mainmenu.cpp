@@ -48,6 +48,9 @@ void TFormMain::CreateMenus() {
         NewAction(this, "MenuSaveAs", tr("&Enregistrer Sous"), QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuFile->addActions({MenuOpen, MenuClose, MenuSaveAs});
     MenuFile->addSeparator();
+    CreateRecentFilesMenu();
+    CreateExportMenu();
+    MenuFile->addSeparator();
     MenuPrint = NewAction(this, "MenuPrint", tr("&Imprimer"), QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuFile->addAction(MenuPrint);
     MenuFile->addSeparator();

@@ -67,6 +67,7 @@ FileOutcome TFormMain::LoadMeasurementFile(const QString& path) {
         m_context.Session.FileName = path;
         OpenSession();
         DisplayAcquisition();
+        RememberRecentFile(path);
     }
     LMDProgressBar->setValue(0);
     return outcome;
@@ -95,6 +96,10 @@ void TFormMain::MenuOpenClick() {
     const QString path = m_dialogs.ChooseOpenFile(this, OpenDataDialog);
     if (path.isEmpty())
         return;
+    OpenChosenFile(path);
+}
+
+void TFormMain::OpenChosenFile(const QString& path) {
     FileOutcome outcome;
     {
         BusyScope busy(*this);
@@ -151,6 +156,7 @@ void TFormMain::MenuSaveAsClick() {
     m_context.Session.FileName = path;
     UpdateTitle();
     m_context.LatestDirectory = DirectoryPart(path);
+    RememberRecentFile(path);
 }
 
 bool TFormMain::SaveFromQuestion() {

@@ -1,5 +1,6 @@
 #include "ui/main/startup.h"
 
+#include "demonstration.h"
 #include "link/rs232.h"
 #include "settings/language.h"
 #include "ui/dialogs/about.h"
@@ -82,8 +83,8 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
     FormPrint = std::make_unique<TFormPrint>(context, dialogs);
     FormMemoire = std::make_unique<TFormMemoire>(context, dialogs);
     // The link comes before the port window, which applies the stored port to it.
-    FormRS232 = port ? std::make_unique<TFormRS232>(context, std::move(port))
-                     : std::make_unique<TFormRS232>(context);
+    FormRS232 =
+        std::make_unique<TFormRS232>(context, port ? std::move(port) : sim::MakeInstrumentPort());
     FormMemoire->AttachLink(*FormRS232);
     FormClock->AttachLink(*FormRS232);
     FormCommunication = std::make_unique<TFormCommunication>(context, dialogs, *FormRS232);

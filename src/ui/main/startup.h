@@ -51,8 +51,9 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs);
 // Every window of the program, created once, in order, and never destroyed
 // before the end of the run, with the serial link in its place among them.
 struct ProgramWindows {
-    // Without a port, the link uses the real serial port; a test hands it
-    // the simulated instrument.
+    // Without a port, the link uses the real serial port, or the built-in
+    // demonstration instrument for its port name; a test hands it its own
+    // simulated instrument.
     // The language modules are looked for beside `programFile`; by default
     // the running executable.
     ProgramWindows(Context& context, DialogService& dialogs,

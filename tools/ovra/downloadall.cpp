@@ -1,0 +1,149 @@
+// The batch download: one connection to list the acquisitions, then one per
+// acquisition, as the windows download them. A failed acquisition is told
+// and the others go on; one already in the folder is not fetched again
+// unless asked, so running the command again fetches only the new ones.
+
+#include "downloadall.h"
+
+#include "instrumentconsole.h"
+#include "instrumentlink.h"
+
+#include "data/fichiers.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// Letters, digits, '-' and '_' only: a method code from an unknown firmware
+// must not put a separator or a dot into the name.
+QString SafePart(const QString& text) {
+    QString safe = text.trimmed();
+    safe.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]+")), QStringLiteral("-"));
+    return safe.isEmpty() ? QStringLiteral("inconnu") : safe;
+}
+
+struct Arguments {
+    QString directory;
+    bool force = false;
+};
+
+bool ParseArguments(const QStringList& args, Arguments& out) {
+    bool all = false;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--all") && !all)
+            all = true;
+        else if (args[i] == QLatin1String("--force") && !out.force)
+            out.force = true;
+        else if (args[i] == QLatin1String("-o") && i + 1 < args.size() && out.directory.isEmpty())
+            out.directory = args[++i];
+        else
+            return false;
+    }
+    return all && !out.directory.isEmpty();
+}
+
+} // namespace
+
+QString AcquisitionFileName(const QString& start, const QString& method, const QString& number,
+                            const QStringList& taken) {
+    const QDateTime when =
+        QDateTime::fromString(start.trimmed(), QStringLiteral("dd/MM/yyyy HH:mm"));
+    const QString stem = (when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd_HHmm"))
+                                         : QStringLiteral("sans-date_") + SafePart(number)) +
+                         QLatin1Char('_') + SafePart(method);
+    QString name = stem + QStringLiteral(".ovra");
+    for (int suffix = 2; taken.contains(name, Qt::CaseInsensitive); ++suffix)
+        name = stem + QLatin1Char('-') + QString::number(suffix) + QStringLiteral(".ovra");
+    return name;
+}
+
+int RunDownloadAll(const CommandLine& line) {
+    Arguments args;
+    if (!ParseArguments(line.args, args))
+        return UsageError(line, QStringLiteral("download --all wants -o DIR, and --force at most"));
+    const QDir folder(args.directory);
+    if (!QDir().mkpath(args.directory) || !QFileInfo(args.directory).isDir()) {
+        PrintError(QStringLiteral("Impossible de créer le dossier %1")
+                       .arg(QDir::toNativeSeparators(args.directory)));
+        return ExitFileError;
+    }
+
+    InstrumentAction action(line);
+    InstrumentConsole console(action.link(), action.context());
+    Context& context = action.context();
+    if (const int status = action.Connect(); status != ExitSuccess)
+        return status;
+    TFormRS232& link = action.link();
+    if (!link.ReadMemoryCounts() || !link.ReadParameters() || !link.ReadAcquisitionDirectory())
+        return action.Fail();
+    action.Disconnect();
+
+    // Names given in the directory's order, before anything is fetched, so
+    // that a second run gives every acquisition the same name again.
+    const std::vector<AcquisitionDirectoryEntry> entries = context.AcquisitionDirectory;
+    QStringList names;
+    for (const AcquisitionDirectoryEntry& entry : entries)
+        names << AcquisitionFileName(entry.Start, entry.Method, entry.Number, names);
+
+    const int total = int(entries.size());
+    int worst = ExitSuccess;
+    int fetched = 0, skipped = 0, failed = 0;
+    for (int row = 0; row < total; ++row) {
+        const QString path = folder.filePath(names[row]);
+        const QString head =
+            QStringLiteral("[%1/%2] %3 : ").arg(row + 1).arg(total).arg(names[row]);
+        if (console.Interrupted()) {
+            PrintError(QStringLiteral("Lecture annulée"));
+            worst = std::max<int>(worst, ExitCancelled);
+            break;
+        }
+        console.SetPhase(names[row]);
+        if (QFileInfo::exists(path) && !args.force) {
+            console.Clear();
+            PrintOut(head + QStringLiteral("déjà téléchargée\n"));
+            ++skipped;
+            continue;
+        }
+        // A flag left by the acquisition before must not name this one's failure.
+        context.TimedOut = false;
+        context.ChecksumFailed = false;
+        context.CancelRequested = false;
+        int status = action.Connect();
+        if (status == ExitSuccess) {
+            context.Session.SpectraAvailable = true;
+            if (link.ReadAcquisition(row))
+                action.Disconnect();
+            else
+                status = action.Fail();
+        }
+        if (status == ExitSuccess) {
+            const FileOutcome written = WriteMeasurementFile(path, context.Session);
+            if (!written.Ok()) {
+                PrintError(written.message);
+                status = ExitFileError;
+            }
+        }
+        if (status == ExitSuccess) {
+            PrintOut(
+                head +
+                QStringLiteral("téléchargée (%1 mesures)\n").arg(context.Session.MeasurementCount));
+            ++fetched;
+            continue;
+        }
+        PrintOut(head + QStringLiteral("ÉCHEC\n"));
+        ++failed;
+        worst = std::max(worst, status);
+        if (status == ExitCancelled)
+            break;
+    }
+    PrintOut(QStringLiteral("%1 téléchargée(s), %2 déjà présente(s), %3 en échec\n")
+                 .arg(fetched)
+                 .arg(skipped)
+                 .arg(failed));
+    return worst;
+}
