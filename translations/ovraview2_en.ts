@@ -77,6 +77,20 @@
     </message>
 </context>
 <context>
+    <name>ChartConveniences</name>
+    <message>
+        <source>Canal %1 : %2 coups</source>
+        <translation>Channel %1: %2 counts</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>l&apos;image n&apos;a pas pu être dessinée</source>
+        <translation>the picture could not be drawn</translation>
+    </message>
+</context>
+<context>
     <name>DialogService</name>
     <message>
         <source>%1 existe déjà.
@@ -117,6 +131,13 @@ Do you want to replace it?</translation>
     <message>
         <source>Erreur de communication (Checksum incorrect)</source>
         <translation>Communication error (incorrect checksum)</translation>
+    </message>
+</context>
+<context>
+    <name>PortSelector</name>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>The port %1 does not exist.</translation>
     </message>
 </context>
 <context>
@@ -168,6 +189,22 @@ Do you want to replace it?</translation>
     <message>
         <source>Masquer les détails...</source>
         <translation>Hide Details...</translation>
+    </message>
+    <message>
+        <source>Taille de l&apos;image</source>
+        <translation>Image size</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>Largeur</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
@@ -271,10 +308,6 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas une date correcte</source>
-        <translation>&apos;%1&apos; is not a valid date</translation>
-    </message>
-    <message>
         <source>Erreur de communication</source>
         <translation>Communication error</translation>
     </message>
@@ -304,6 +337,14 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Instrument simulé (démonstration)</source>
+        <translation>Simulated instrument (demonstration)</translation>
+    </message>
+    <message>
+        <source>n° %1</source>
+        <translation>no. %1</translation>
     </message>
 </context>
 <context>
@@ -789,6 +830,48 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
 <byte value="xd"/>Voulez-vous sauver avant de quitter ?</source>
         <translation>The data have not been saved!
 <byte value="xd"/>Do you want to save before quitting?</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>&amp;Spectres (CSV)…</source>
+        <translation>&amp;Spectra (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Image du graphique (PNG, SVG)…</source>
+        <translation>Chart &amp;image (PNG, SVG)…</translation>
+    </message>
+    <message>
+        <source>Exporter</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Fichier CSV (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Image SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Instrument simulé (démonstration) : les acquisitions lues ne sont pas des mesures réelles. Choisissez le port de l&apos;instrument dans Instrument &gt; Communications.</source>
+        <translation>Simulated instrument (demonstration): the acquisitions read are not real measurements. Choose the instrument&apos;s port in Instrument &gt; Communications.</translation>
+    </message>
+    <message>
+        <source>Fichiers &amp;récents</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;existe plus.
+Il est retiré de la liste des fichiers récents.</source>
+        <translation>The file %1 no longer exists.
+It is removed from the list of recent files.</translation>
     </message>
 </context>
 <context>
@@ -1519,6 +1602,38 @@ exit codes: 0 done, 2 wrong usage or refused before anything was done,
     <message>
         <source>Nouveau</source>
         <translation>New</translation>
+    </message>
+    <message>
+        <source>download --all demande -o DOSSIER, et --force au plus</source>
+        <translation>download --all wants -o DIR, and --force at most</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le dossier %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3 : </source>
+        <translation>[%1/%2] %3: </translation>
+    </message>
+    <message>
+        <source>déjà téléchargée</source>
+        <translation>already downloaded</translation>
+    </message>
+    <message>
+        <source>téléchargée (%1 mesures)
+</source>
+        <translation>downloaded (%1 measurements)
+</translation>
+    </message>
+    <message>
+        <source>ÉCHEC</source>
+        <translation>FAILED</translation>
+    </message>
+    <message>
+        <source>%1 téléchargée(s), %2 déjà présente(s), %3 en échec
+</source>
+        <translation>%1 downloaded, %2 already there, %3 failed
+</translation>
     </message>
 </context>
 <context>

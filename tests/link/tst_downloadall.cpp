@@ -21,8 +21,23 @@ struct Run {
     QString err;
 };
 
+// The messages looked for are the built-in French ones: ovra runs with a
+// settings file that selects French, in the data folder where it looks for
+// "ovra.ini" (without one it speaks English, the default).
+QProcessEnvironment FrenchSettings() {
+    static QTemporaryDir home;
+    QDir().mkpath(home.filePath(QStringLiteral("Tarvel/OvraView2")));
+    QFile settings(home.filePath(QStringLiteral("Tarvel/OvraView2/ovra.ini")));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write("[LANGUAGE]\r\nLangue=Francais\r\n");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    return environment;
+}
+
 Run Ovra(const QString& device, const QStringList& arguments) {
     QProcess ovra;
+    ovra.setProcessEnvironment(FrenchSettings());
     ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
                QStringList{QStringLiteral("--port"), device} + arguments);
     ovra.waitForFinished(90000);
@@ -124,7 +139,8 @@ void TestDownloadAll::usage() {
     QFETCH(QStringList, arguments);
     const Run run = Ovra(QStringLiteral("/dev/no-such-port"), arguments);
     QCOMPARE(run.code, 2);
-    QVERIFY2(run.err.startsWith(QLatin1String("ovra: ")), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(QLatin1String("ovra : download --all demande -o DOSSIER")),
+             qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadAll)

@@ -10,6 +10,7 @@
 
 #include "data/fichiers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -65,10 +66,12 @@ QString AcquisitionFileName(const QString& start, const QString& method, const Q
 int RunDownloadAll(const CommandLine& line) {
     Arguments args;
     if (!ParseArguments(line.args, args))
-        return UsageError(line, QStringLiteral("download --all wants -o DIR, and --force at most"));
+        return UsageError(line,
+                          QCoreApplication::translate(
+                              "ovra", "download --all demande -o DOSSIER, et --force au plus"));
     const QDir folder(args.directory);
     if (!QDir().mkpath(args.directory) || !QFileInfo(args.directory).isDir()) {
-        PrintError(QStringLiteral("Impossible de créer le dossier %1")
+        PrintError(QCoreApplication::translate("ovra", "Impossible de créer le dossier %1")
                        .arg(QDir::toNativeSeparators(args.directory)));
         return ExitFileError;
     }
@@ -95,17 +98,20 @@ int RunDownloadAll(const CommandLine& line) {
     int fetched = 0, skipped = 0, failed = 0;
     for (int row = 0; row < total; ++row) {
         const QString path = folder.filePath(names[row]);
-        const QString head =
-            QStringLiteral("[%1/%2] %3 : ").arg(row + 1).arg(total).arg(names[row]);
+        const QString head = QCoreApplication::translate("ovra", "[%1/%2] %3 : ")
+                                 .arg(row + 1)
+                                 .arg(total)
+                                 .arg(names[row]);
         if (console.Interrupted()) {
-            PrintError(QStringLiteral("Lecture annulée"));
+            PrintError(QCoreApplication::translate("ovra", "Lecture annulée"));
             worst = std::max<int>(worst, ExitCancelled);
             break;
         }
         console.SetPhase(names[row]);
         if (QFileInfo::exists(path) && !args.force) {
             console.Clear();
-            PrintOut(head + QStringLiteral("déjà téléchargée\n"));
+            PrintOut(head + QCoreApplication::translate("ovra", "déjà téléchargée") +
+                     QLatin1Char('\n'));
             ++skipped;
             continue;
         }
@@ -129,21 +135,21 @@ int RunDownloadAll(const CommandLine& line) {
             }
         }
         if (status == ExitSuccess) {
-            PrintOut(
-                head +
-                QStringLiteral("téléchargée (%1 mesures)\n").arg(context.Session.MeasurementCount));
+            PrintOut(head + QCoreApplication::translate("ovra", "téléchargée (%1 mesures)\n")
+                                .arg(context.Session.MeasurementCount));
             ++fetched;
             continue;
         }
-        PrintOut(head + QStringLiteral("ÉCHEC\n"));
+        PrintOut(head + QCoreApplication::translate("ovra", "ÉCHEC") + QLatin1Char('\n'));
         ++failed;
         worst = std::max(worst, status);
         if (status == ExitCancelled)
             break;
     }
-    PrintOut(QStringLiteral("%1 téléchargée(s), %2 déjà présente(s), %3 en échec\n")
-                 .arg(fetched)
-                 .arg(skipped)
-                 .arg(failed));
+    PrintOut(
+        QCoreApplication::translate("ovra", "%1 téléchargée(s), %2 déjà présente(s), %3 en échec\n")
+            .arg(fetched)
+            .arg(skipped)
+            .arg(failed));
     return worst;
 }

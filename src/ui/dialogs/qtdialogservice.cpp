@@ -167,20 +167,22 @@ bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer) {
 
 bool QtDialogService::ChooseImageSize(QWidget* parent, QSize& size) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(Tr("Taille de l'image"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtDialogService", "Taille de l'image"));
     auto* form = new QFormLayout(&dialog);
     QSpinBox* sides[2] = {new QSpinBox(&dialog), new QSpinBox(&dialog)};
     const int values[2] = {size.width(), size.height()};
     for (int i = 0; i < 2; ++i) {
         sides[i]->setRange(200, 8000);
-        sides[i]->setSuffix(Tr(" pixels"));
+        sides[i]->setSuffix(QCoreApplication::translate("QtDialogService", " pixels"));
         sides[i]->setValue(values[i]);
     }
-    form->addRow(Tr("Largeur"), sides[0]);
-    form->addRow(Tr("Hauteur"), sides[1]);
+    form->addRow(QCoreApplication::translate("QtDialogService", "Largeur"), sides[0]);
+    form->addRow(QCoreApplication::translate("QtDialogService", "Hauteur"), sides[1]);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(Tr("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Annuler"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("QtDialogService", "OK"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("QtDialogService", "Annuler"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
