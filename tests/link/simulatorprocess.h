@@ -4,9 +4,12 @@
 // from its first line of output, and ended by its process id when the test
 // is done with it.
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class SimulatorProcess {
 public:
@@ -37,3 +40,20 @@ public:
 private:
     QProcess m_process;
 };
+
+// ovra run with a settings file that selects French (without one it speaks
+// English, the default), in the data folder where it looks for "ovra.ini":
+// the tests that look for the built-in French messages run it so.
+inline QProcessEnvironment FrenchSettings() {
+    static QTemporaryDir home;
+    static const bool written = [] {
+        QDir().mkpath(home.filePath(QStringLiteral("Tarvel/OvraView2")));
+        QFile settings(home.filePath(QStringLiteral("Tarvel/OvraView2/ovra.ini")));
+        return settings.open(QIODevice::WriteOnly) &&
+               settings.write("[LANGUAGE]\r\nLangue=Francais\r\n") > 0;
+    }();
+    Q_UNUSED(written);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    return environment;
+}

@@ -21,19 +21,6 @@ struct Run {
     QString err;
 };
 
-// The messages looked for are the built-in French ones: ovra runs with a
-// settings file that selects French, in the data folder where it looks for
-// "ovra.ini" (without one it speaks English, the default).
-QProcessEnvironment FrenchSettings() {
-    static QTemporaryDir home;
-    QDir().mkpath(home.filePath(QStringLiteral("Tarvel/OvraView2")));
-    QFile settings(home.filePath(QStringLiteral("Tarvel/OvraView2/ovra.ini")));
-    if (settings.open(QIODevice::WriteOnly))
-        settings.write("[LANGUAGE]\r\nLangue=Francais\r\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    return environment;
-}
 
 Run Ovra(const QString& device, const QStringList& arguments) {
     QProcess ovra;

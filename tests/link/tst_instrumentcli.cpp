@@ -31,22 +31,6 @@ struct Run {
     QString err;
 };
 
-// The messages below are the built-in French ones: ovra runs with a settings
-// file that selects French (without one it speaks English, the default), in
-// the data folder where it looks for "ovra.ini".
-QProcessEnvironment FrenchSettings() {
-    static QTemporaryDir home;
-    static const bool written = [] {
-        QDir().mkpath(home.filePath(QStringLiteral("Tarvel/OvraView2")));
-        QFile settings(home.filePath(QStringLiteral("Tarvel/OvraView2/ovra.ini")));
-        return settings.open(QIODevice::WriteOnly) &&
-               settings.write("[LANGUAGE]\r\nLangue=Francais\r\n") > 0;
-    }();
-    Q_UNUSED(written);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    return environment;
-}
 
 Run Ovra(const QString& device, const QStringList& arguments,
          const QString& workingDirectory = QString()) {
