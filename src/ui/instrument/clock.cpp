@@ -1,5 +1,7 @@
 #include "ui/instrument/clock.h"
 
+#include "ui/dialogs/windowbars.h"
+
 #include "config/encodings.h"
 #include "link/linkmessages.h"
 #include "link/rs232.h"
@@ -22,7 +24,6 @@
 namespace {
 
 constexpr std::chrono::milliseconds ClockInterval{1000};
-constexpr int ProgressBarHeight = 16;
 // Two digits, "/", two digits, "/", four digits, a space, two digits, ":",
 // two digits; the mask admits any digits, the date is checked before use.
 const char* const ClockMask = "99/99/9999 99:99;_";
@@ -88,12 +89,7 @@ void TFormClock::CreateControls() {
     ButtonClose = new QPushButton(tr("Annuler"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
 
-    LMDProgressBar = new QProgressBar(this);
-    LMDProgressBar->setObjectName(QStringLiteral("LMDProgressBar"));
-    LMDProgressBar->setRange(0, 100);
-    LMDProgressBar->setValue(0);
-    LMDProgressBar->setTextVisible(false);
-    LMDProgressBar->setFixedHeight(ProgressBarHeight);
+    LMDProgressBar = NewWindowProgressBar(this);
 
     auto* clocks = new QHBoxLayout;
     clocks->addWidget(GroupBoxSystem, 1);

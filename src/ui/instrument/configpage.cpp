@@ -1,4 +1,6 @@
 // The configuration window's controls, made by walking the parameter table:
+
+#include "ui/dialogs/windowbars.h"
 // each shown entry becomes its field, with its label, in its group box on
 // its tab. Only the CONFIG word's check boxes and the buttons are laid out
 // by hand.
@@ -28,7 +30,6 @@
 
 namespace {
 
-constexpr int ProgressBarHeight = 16;
 // A multi-line field weighs as much as this many rows when the groups of a
 // tab are shared between its two columns.
 constexpr int MultiLineRows = 4;
@@ -107,15 +108,8 @@ void TFormConfig::CreateControls() {
     Header10 = qobject_cast<QComboBox*>(Field(LanguageIndex));
     Field(LastMaintIndex)->installEventFilter(this);
 
-    LMDProgressBar = new QProgressBar(this);
-    LMDProgressBar->setObjectName(QStringLiteral("LMDProgressBar"));
-    LMDProgressBar->setRange(0, 100);
-    LMDProgressBar->setValue(0);
-    LMDProgressBar->setTextVisible(false);
-    LMDProgressBar->setFixedHeight(ProgressBarHeight);
-    LMDStatusBar = new QStatusBar(this);
-    LMDStatusBar->setObjectName(QStringLiteral("LMDStatusBar"));
-    LMDStatusBar->setSizeGripEnabled(false);
+    LMDProgressBar = NewWindowProgressBar(this);
+    LMDStatusBar = NewWindowStatusBar(this);
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(9, 9, 9, 9);

@@ -1,5 +1,7 @@
 #include "ui/instrument/memoire.h"
 
+#include "ui/dialogs/windowbars.h"
+
 #include "data/fichiers.h"
 #include "link/linkmessages.h"
 #include "link/rs232.h"
@@ -22,7 +24,6 @@ namespace {
 constexpr int ColumnAcquisitionWidth = 100;
 constexpr int ColumnStartWidth = 140;
 constexpr int ColumnMethodWidth = 70;
-constexpr int ProgressBarHeight = 16;
 const char* const DownloadCopyName = "data.ovra";
 
 } // namespace
@@ -108,15 +109,8 @@ void TFormMemoire::CreateControls() {
     closeRow->addStretch(1);
     closeRow->addWidget(ButtonClose);
 
-    LMDProgressBar = new QProgressBar(this);
-    LMDProgressBar->setObjectName(QStringLiteral("LMDProgressBar"));
-    LMDProgressBar->setRange(0, 100);
-    LMDProgressBar->setValue(0);
-    LMDProgressBar->setTextVisible(false);
-    LMDProgressBar->setFixedHeight(ProgressBarHeight);
-    LMDStatusBar = new QStatusBar(this);
-    LMDStatusBar->setObjectName(QStringLiteral("LMDStatusBar"));
-    LMDStatusBar->setSizeGripEnabled(false);
+    LMDProgressBar = NewWindowProgressBar(this);
+    LMDStatusBar = NewWindowStatusBar(this);
 
     auto* content = new QVBoxLayout;
     content->addWidget(GroupBoxMemoire);
