@@ -3,7 +3,7 @@
 
 #include "settings/profile.h"
 
-#include "memory.h"
+#include "sim/memory.h"
 #include "simulatorprocess.h"
 
 #include <QDateTime>

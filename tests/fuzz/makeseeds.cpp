@@ -7,7 +7,7 @@
 
 #include "fuzzport.h"
 #include "link/rs232.h"
-#include "simulatedport.h"
+#include "sim/simulatedport.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -7,8 +7,8 @@
 
 #include "findchild.h"
 #include "scripteddialogs.h"
-#include "simulatedport.h"
-#include "spectra.h"
+#include "sim/simulatedport.h"
+#include "sim/spectra.h"
 #include "testdirectory.h"
 
 #include "link/rs232.h"

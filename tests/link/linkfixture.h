@@ -4,7 +4,7 @@
 // down so that time-outs take milliseconds.
 
 #include "link/rs232.h"
-#include "simulatedport.h"
+#include "sim/simulatedport.h"
 
 #include <memory>
 

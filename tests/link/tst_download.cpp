@@ -2,7 +2,7 @@
 #include "link/wire.h"
 
 #include "linkfixture.h"
-#include "spectra.h"
+#include "sim/spectra.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -6,7 +6,7 @@
 #include "link/rs232.h"
 #include "link/wire.h"
 
-#include "memory.h"
+#include "sim/memory.h"
 #include "simulatorprocess.h"
 
 #include <QtTest>

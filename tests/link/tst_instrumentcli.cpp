@@ -7,7 +7,7 @@
 #include "settings/profile.h"
 #include "settings/settings.h"
 
-#include "memory.h"
+#include "sim/memory.h"
 #include "simulatorprocess.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The built-in demonstration instrument: the port name that reaches it, one
 // instrument kept for the whole run, and a memory worth looking at.
 
-#include "demonstration.h"
-#include "simulatedport.h"
+#include "sim/demonstration.h"
+#include "sim/simulatedport.h"
 
 #include "link/portselect.h"
 #include "link/rs232.h"

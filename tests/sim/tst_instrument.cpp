@@ -1,7 +1,7 @@
 // The simulated instrument answers byte for byte as the instrument does.
 
-#include "instrument.h"
-#include "spectra.h"
+#include "sim/instrument.h"
+#include "sim/spectra.h"
 
 #include <QSignalSpy>
 #include <QtEndian>

@@ -1,7 +1,7 @@
 // Scenario files and generated acquisitions of the simulator.
 
-#include "scenario.h"
-#include "spectra.h"
+#include "sim/scenario.h"
+#include "sim/spectra.h"
 
 #include <QtTest>
 

@@ -2,10 +2,10 @@
 // on its first line of output, then serves until it is told to stop (SIGINT
 // or SIGTERM), across as many connections as the program makes.
 
-#include "instrument.h"
-#include "line.h"
+#include "sim/instrument.h"
+#include "sim/line.h"
 #include "ptyserver.h"
-#include "scenario.h"
+#include "sim/scenario.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

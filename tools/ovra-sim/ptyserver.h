@@ -6,8 +6,8 @@
 // the server sees each close as a hang-up, drops what was half received and
 // waits for the next open, keeping the instrument's memory.
 
-#include "instrument.h"
-#include "line.h"
+#include "sim/instrument.h"
+#include "sim/line.h"
 
 #include <QObject>
 #include <QTimer>

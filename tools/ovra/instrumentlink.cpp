@@ -1,6 +1,6 @@
 #include "instrumentlink.h"
 
-#include "demonstration.h"
+#include "sim/demonstration.h"
 #include "link/linkmessages.h"
 #include "settings/settings.h"
 

@@ -1,6 +1,6 @@
 #include "ui/main/startup.h"
 
-#include "demonstration.h"
+#include "sim/demonstration.h"
 #include "link/rs232.h"
 #include "settings/language.h"
 #include "ui/dialogs/about.h"
