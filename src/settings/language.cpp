@@ -63,9 +63,19 @@ QStringList LanguageModuleFiles(const QString& programFile, int localeId) {
     if (abbreviation.isEmpty())
         return {};
     const QFileInfo program(programFile);
-    // "ovraview2.exe" and "ovraview2" both give "ovraview2.ENG".
-    const QString base = program.dir().filePath(program.completeBaseName());
-    return {base + QLatin1Char('.') + abbreviation, base + QLatin1Char('.') + abbreviation.left(2)};
+    // "ovraview2.exe" and "ovraview2" both give "ovraview2.ENG". A module
+    // beside the program wins, so a build tree or a copied folder keeps its
+    // own; an installed program finds the one of its package in the shared
+    // data folder, which Debian keeps out of /usr/bin.
+    const QString name = program.completeBaseName();
+    QStringList files;
+    for (const QString& folder :
+         {program.path(), program.dir().filePath(QStringLiteral(OVRA_SHARED_DATA_FROM_PROGRAM))}) {
+        const QString base = QDir::cleanPath(QDir(folder).filePath(name));
+        files << base + QLatin1Char('.') + abbreviation
+              << base + QLatin1Char('.') + abbreviation.left(2);
+    }
+    return files;
 }
 
 QString CatalogueText(const char* domain, const QString& text) {

@@ -24,7 +24,9 @@ QString LangueValue(int localeId);
 // we do not know.
 QString LanguageAbbreviation(int localeId);
 // The module files tried for a locale, in order: the program file with its
-// extension replaced by the abbreviation, then by its first two letters.
+// extension replaced by the abbreviation, then by its first two letters; then
+// the same two names in the installed data folder ("../share/ovraview2" from
+// the program's folder).
 QStringList LanguageModuleFiles(const QString& programFile, int localeId);
 
 // What a text on screen was made from: the context and source text of the

@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,9 +112,15 @@ void TestLanguage::initTestCase() {
 }
 
 QString TestLanguage::ProgramBeside(const TestDirectory& dir, const QString& moduleName) const {
-    if (!moduleName.isEmpty())
-        QFile::copy(BuiltModule, dir.FilePath(moduleName));
-    return dir.FilePath(QStringLiteral("ovraview2"));
+    // Laid out as installed: the program in "bin", so that a module name may
+    // reach the shared data folder with "../share/ovraview2/".
+    const QDir bin(dir.FilePath(QStringLiteral("bin")));
+    if (!moduleName.isEmpty()) {
+        const QString module = QDir::cleanPath(bin.filePath(moduleName));
+        QDir().mkpath(QFileInfo(module).path());
+        QFile::copy(BuiltModule, module);
+    }
+    return bin.filePath(QStringLiteral("ovraview2"));
 }
 
 void TestLanguage::moduleFiles_data() {
@@ -121,13 +129,17 @@ void TestLanguage::moduleFiles_data() {
     QTest::addColumn<QStringList>("files");
     QTest::newRow("English, Windows program")
         << "/opt/ovra/ovraview2.exe" << 2057
-        << QStringList{"/opt/ovra/ovraview2.ENG", "/opt/ovra/ovraview2.EN"};
-    QTest::newRow("French, no extension")
-        << "/opt/ovra/ovraview2" << 1036
-        << QStringList{"/opt/ovra/ovraview2.FRA", "/opt/ovra/ovraview2.FR"};
+        << QStringList{"/opt/ovra/ovraview2.ENG", "/opt/ovra/ovraview2.EN",
+                       "/opt/share/ovraview2/ovraview2.ENG", "/opt/share/ovraview2/ovraview2.EN"};
+    QTest::newRow("French, installed")
+        << "/usr/bin/ovraview2" << 1036
+        << QStringList{"/usr/bin/ovraview2.FRA", "/usr/bin/ovraview2.FR",
+                       "/usr/share/ovraview2/ovraview2.FRA", "/usr/share/ovraview2/ovraview2.FR"};
     QTest::newRow("dotted directory")
-        << "/opt/v2.0/ovraview2" << 2057
-        << QStringList{"/opt/v2.0/ovraview2.ENG", "/opt/v2.0/ovraview2.EN"};
+        << "/opt/v2.0/bin/ovraview2" << 2057
+        << QStringList{"/opt/v2.0/bin/ovraview2.ENG", "/opt/v2.0/bin/ovraview2.EN",
+                       "/opt/v2.0/share/ovraview2/ovraview2.ENG",
+                       "/opt/v2.0/share/ovraview2/ovraview2.EN"};
     QTest::newRow("unknown locale") << "/opt/ovra/ovraview2" << 1031 << QStringList();
 }
 
@@ -151,6 +163,8 @@ void TestLanguage::startup_data() {
     QTest::newRow("English") << langue("English") << "ovraview2.ENG" << true << "  &File  ";
     QTest::newRow("two-letter module")
         << langue("English") << "ovraview2.EN" << true << "  &File  ";
+    QTest::newRow("installed module")
+        << langue("English") << "../share/ovraview2/ovraview2.ENG" << true << "  &File  ";
     QTest::newRow("English, no module") << langue("English") << "" << true << "  &Fichier  ";
     QTest::newRow("letter case") << langue("english") << "ovraview2.ENG" << false << "  &Fichier  ";
     QTest::newRow("Anglais") << langue("Anglais") << "ovraview2.ENG" << false << "  &Fichier  ";
