@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
                                        ? FindProgramDirectory()
                                        : ProgramDirectoryLookup{true, options.programDirectory});
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ovraview2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.tarvel.ovraview2"));
     InitProgramResources();
     QApplication::setWindowIcon(QIcon(QLatin1String(ProgramIconPath)));
 
