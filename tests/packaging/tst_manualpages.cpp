@@ -3,7 +3,6 @@
 // names it too: global options in OPTIONS, each command with its own options
 // and sub-commands in its COMMANDS entries, every exit code in EXIT STATUS.
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
