@@ -26,7 +26,7 @@ constexpr qint64 LongRunNanoseconds = 5'000'000'000;
 // A section of `lines` notes before the parameters, which come last: every
 // lookup that scans the file passes all of it.
 QByteArray ProfileBytes(int lines, int noteLength) {
-    QByteArray bytes = "[LANGUAGE]\r\nLangue=Francais\r\n[RecentFiles]\r\n0=/data/a.ovra\r\n";
+    QByteArray bytes = "[LANGUAGE]\r\nLangue=Francais\r\n[RecentFiles]\r\nFile1=/data/a.ovra\r\n";
     bytes += "[Notes]\r\n";
     const QByteArray note(noteLength, 'n');
     for (int i = 0; i < lines; ++i)
