@@ -32,7 +32,9 @@ public:
     const QByteArray& Bytes() const { return m_bytes; }
     const std::vector<ProfileLine>& Lines() const { return m_lines; }
     QByteArrayView Content(const ProfileLine& line) const;
-    // The line's bytes as text: UTF-8 when they are valid UTF-8, else Windows-1252.
+    // The line's bytes as text: UTF-8 when they are valid UTF-8, else
+    // Windows-1252 as files written on Windows are. Each line is decoded on
+    // its own, so a file edited on both systems reads whole.
     static QString Decode(const ProfileLine& line, QByteArrayView bytes);
 
     // The first section of that name, -1 when there is none.
