@@ -235,6 +235,19 @@ void TestFichiers::samplesAreWrittenAgainByteForByte() {
         sample.replace(point, 1, sep);
     }
     QCOMPARE(FileBytes(path), sample);
+
+    // In memory: the same bytes, and what reads back writes them again.
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::ReadWrite));
+    QVERIFY(WriteMeasurementFile(buffer, SampleSession(name)).Ok());
+    QCOMPARE(buffer.data(), sample);
+    buffer.seek(0);
+    Session read;
+    QVERIFY(ReadMeasurementFile(buffer, name, read).Ok());
+    QBuffer again;
+    QVERIFY(again.open(QIODevice::WriteOnly));
+    QVERIFY(WriteMeasurementFile(again, read).Ok());
+    QCOMPARE(again.data(), sample);
 }
 
 void TestFichiers::roundTrip_data() {
