@@ -25,7 +25,7 @@ OverviewMap::OverviewMap(OverviewModel& model, QWidget* parent)
     , m_model(model) {
     setObjectName(QStringLiteral("OverviewMap"));
     setMouseTracking(true);
-    setMinimumHeight(120);
+    setMinimumHeight(110);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_model, &OverviewModel::Loaded, this, &OverviewMap::Rebuild);
     connect(&m_model, &OverviewModel::CurrentStepChanged, this, [this] { update(); });

@@ -39,6 +39,8 @@ OverviewSelection::OverviewSelection(OverviewModel& model, QWidget* parent)
     m_spectrum->chart()->legend()->hide();
     m_spectrum->chart()->setMargins(QMargins(2, 2, 2, 2));
     m_spectrum->setMinimumWidth(260);
+    // Five rows of statistics stay readable on a 600-pixel screen.
+    setMinimumHeight(170);
 
     auto* left = new QVBoxLayout();
     left->addWidget(m_caption);

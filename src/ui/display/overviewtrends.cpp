@@ -27,7 +27,7 @@ OverviewTrends::OverviewTrends(OverviewModel& model, QWidget* parent)
     setRenderHint(QPainter::Antialiasing, false);
     setRubberBand(QChartView::NoRubberBand);
     setMouseTracking(true);
-    setMinimumHeight(140);
+    setMinimumHeight(130);
     QChart* plot = chart();
     plot->setMargins(QMargins(4, 4, 4, 4));
     plot->setBackgroundRoundness(0);
