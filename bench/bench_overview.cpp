@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -92,8 +93,8 @@ Figures MeasureOverview(Context& context, int measurements, const QString& scree
     window.DisplayAcquisition();
     QCoreApplication::processEvents();
     auto* bar = window.findChild<QSlider*>(QStringLiteral("TrackBarTimePosition"));
+    // Placed as the settings place it: the default size, held inside the screen.
     TFormOverview& overview = window.Overview();
-    overview.resize(1000, 700);
 
     Figures figures;
     // A main window step, painted: what the 40-measurement opening is held to.
@@ -139,8 +140,10 @@ Figures MeasureOverview(Context& context, int measurements, const QString& scree
 
     if (!screenshots.isEmpty()) {
         overview.Model().Select(measurements / 4, measurements / 2);
+        QCoreApplication::processEvents(); // the charts lay out their new axes
         overview.grab().save(
             QStringLiteral("%1/overview-%2.png").arg(screenshots).arg(measurements));
+        window.grab().save(QStringLiteral("%1/main-%2.png").arg(screenshots).arg(measurements));
     }
     return figures;
 }
@@ -167,6 +170,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // OVRA_SCREENSHOT_MODULE=build/ovraview2.ENG takes the pictures in English.
+    QTranslator module;
+    if (module.load(qEnvironmentVariable("OVRA_SCREENSHOT_MODULE")))
+        QCoreApplication::installTranslator(&module);
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;

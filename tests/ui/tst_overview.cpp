@@ -36,6 +36,7 @@ private slots:
     void dragSelects_data();
     void dragSelects();
     void copyAndExport();
+    void mapCellColour();
 
 private:
     TFormOverview& OpenOverview(TFormMain& window, const QString& sample);
@@ -181,6 +182,31 @@ void TestOverview::copyAndExport() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), QString(copied).replace(QLatin1Char('\t'), ','));
     QVERIFY(m_dialogs.Messages().isEmpty());
+}
+
+// The painted map: a known cell in the colour of its count, each column the
+// sum of exactly the measurements it covers.
+void TestOverview::mapCellColour() {
+    TFormMain window(m_context, m_dialogs);
+    window.show();
+    TFormOverview& overview = OpenOverview(window, QStringLiteral("thomas5"));
+    QVERIFY(QTest::qWaitForWindowExposed(&overview));
+    auto* map = overview.findChild<OverviewMap*>();
+    QTRY_COMPARE(map->Map().Columns, 5);
+    const QImage picture = map->grab().toImage();
+    const QRect plot = map->PlotRect();
+    const Session& session = m_context.Session;
+    for (const auto& [measurement, channel] : {std::pair{3, 70}, std::pair{0, 5}}) {
+        const qint64 count = session.SpectrumAt(measurement)[channel];
+        QCOMPARE(map->Map().Cell(measurement, channel), count);
+        // Half a column to the side of the marker, in the middle of the channel's row.
+        for (const int side : {-1, 1}) {
+            const int x = map->XOfMeasurement(measurement) + side * plot.width() / 20;
+            const int y = plot.bottom() - int((channel + 0.5) * plot.height() / ChannelCount);
+            QCOMPARE(QString::number(picture.pixel(x, y), 16),
+                     QString::number(LogScaleColour(count, map->Map().MaximumCell), 16));
+        }
+    }
 }
 
 QTEST_MAIN(TestOverview)

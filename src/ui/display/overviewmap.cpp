@@ -178,11 +178,13 @@ void OverviewMap::PaintMarks(QPainter& painter, const QRect& plot) {
             painter.drawLine(plot.left(), y, plot.right(), y);
         }
     }
+    // Whole columns: a reduced column is selected with all its measurements.
     const auto band = [&](qint32 first, qint32 last) {
-        const int left = XOfMeasurement(first);
-        const int right = XOfMeasurement(last);
-        return QRect(QPoint(std::min(left, right) - 1, plot.top()),
-                     QPoint(std::max(left, right) + 1, plot.bottom()));
+        const auto edge = [&](int column) {
+            return plot.left() + int(qint64(column) * plot.width() / std::max(m_map.Columns, 1));
+        };
+        return QRect(QPoint(edge(m_map.ColumnOf(first)), plot.top()),
+                     QPoint(edge(m_map.ColumnOf(last) + 1) - 1, plot.bottom()));
     };
     if (m_drag.IsRange() || m_model.HasSelection()) {
         const QRect selected =

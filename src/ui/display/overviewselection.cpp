@@ -47,8 +47,8 @@ OverviewSelection::OverviewSelection(OverviewModel& model, QWidget* parent)
     left->addWidget(m_table, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(left, 3);
-    layout->addWidget(m_spectrum, 2);
+    layout->addLayout(left, 2);
+    layout->addWidget(m_spectrum, 1);
     Retranslate();
     connect(&m_model, &OverviewModel::SelectionChanged, this, &OverviewSelection::ShowSelection);
     connect(&m_model, &OverviewModel::Loaded, this, &OverviewSelection::ShowSelection);
