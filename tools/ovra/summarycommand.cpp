@@ -165,9 +165,11 @@ int RunSummary(const CommandLine& line) {
         const bool csv = args.Has("--csv");
         const char separator = csv ? ',' : '\t';
         bytes = MeasurementTableText(table, separator);
+        // Numbers as the user's regional settings write them, without grouping, like "info".
+        QLocale locale = csv ? QLocale::c() : QLocale::system();
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
         if (range.given)
-            bytes += '\n' + StatisticsText(table, range, separator,
-                                           csv ? QLocale::c() : QLocale::system());
+            bytes += '\n' + StatisticsText(table, range, separator, locale);
     }
     return WriteStandardOutput(bytes) ? ExitSuccess : ExitFileError;
 }
