@@ -37,6 +37,7 @@ private slots:
     void dragSelects();
     void copyAndExport();
     void mapCellColour();
+    void placementKept();
 
 private:
     TFormOverview& OpenOverview(TFormMain& window, const QString& sample);
@@ -207,6 +208,22 @@ void TestOverview::mapCellColour() {
                      QString::number(LogScaleColour(count, map->Map().MaximumCell), 16));
         }
     }
+}
+
+// Its own section of the settings file, read at creation and written on quitting.
+void TestOverview::placementKept() {
+    m_directory->WriteSettings(
+        {"[OVERVIEW]", "largeur=700", "hauteur=500", "abscisse=40", "ordonnee=30"});
+    TFormMain window(m_context, m_dialogs);
+    TFormOverview& overview = window.Overview();
+    QCOMPARE(overview.size(), QSize(700, 500));
+    QCOMPARE(overview.pos(), QPoint(40, 30));
+    overview.resize(650, 480);
+    window.FormClose();
+    const QByteArray ini = m_directory->ReadBytes(QStringLiteral("ovra.ini"));
+    const QByteArray section = ini.mid(ini.indexOf("[OVERVIEW]"));
+    QVERIFY2(section.contains("largeur=650\r\n") && section.contains("hauteur=480\r\n"),
+             ini.constData());
 }
 
 QTEST_MAIN(TestOverview)
