@@ -129,11 +129,11 @@ void TestMainWindow::menuStates() {
     QStringList file;
     for (const QAction* action : window.findChild<QMenu*>("MenuFile")->actions())
         file << (action->isSeparator() ? QStringLiteral("-") : Caption(action));
-    // The recent files and the exports in submenus of their own between the
-    // existing groups.
+    // The recent files and the exports in submenus of their own, and the
+    // overview, between the existing groups.
     QCOMPARE(file, QStringList({"Répertoire par défaut", "-", "Langue", "-", "Ouvrir", "Fermer",
-                                "Enregistrer Sous", "-", "Fichiers récents", "Exporter", "-", "Imprimer", "-",
-                                "Quitter"}));
+                                "Enregistrer Sous", "-", "Fichiers récents", "Exporter",
+                                "Vue d'ensemble", "-", "Imprimer", "-", "Quitter"}));
 
     const char* const always[] = {
         "MenuDefaultDirectory", "MenuOpen",          "MenuExit",           "MenuRead",

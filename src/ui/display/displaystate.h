@@ -4,16 +4,14 @@
 // the channel span that panning keeps, and the energy window table. One
 // instance lives in the AcquisitionView; the printed report reads it there.
 
+#include "analysis/windowbounds.h"
+
 #include <QColor>
 #include <QtGlobal>
 #include <array>
 
-constexpr int MaxWindowCount = 4;
-
-struct EnergyWindowTable {
-    int WindowCount = 0;
-    // Window k (1 … 4) covers WindowBounds[2k − 2] … WindowBounds[2k − 1], both included.
-    std::array<int, 2 * MaxWindowCount> WindowBounds{};
+// The bounds as the session's parameters give them, with what the view shows of them.
+struct EnergyWindowTable : WindowBoundsTable {
     std::array<qint32, MaxWindowCount> WindowCounts{};
     std::array<QColor, MaxWindowCount> WindowColours{QColor(Qt::black), QColor(Qt::black),
                                                      QColor(Qt::black), QColor(Qt::black)};

@@ -32,24 +32,6 @@ QList<QPointF> StepPoints(const Session& session, int step, int groupSize) {
     return points;
 }
 
-QString PhaseText(const QString& method, int step, const QString& previous) {
-    if (method == QLatin1String("Rolle")) {
-        switch (step) {
-        case 0:
-            return QStringLiteral("Evaluation 1");
-        case 1:
-            return QStringLiteral("Evaluation 2");
-        case 2:
-            return QStringLiteral("Comptage");
-        default:
-            return previous;
-        }
-    }
-    if (method == QLatin1String("Thomas"))
-        return QStringLiteral("Comptage ") + QString::number(step);
-    return QString();
-}
-
 QString FormatFixed2(double value) {
     // to_chars rounds the exact binary value, ties to even, and ignores the C
     // locale that QApplication installs; the separator is the user's.

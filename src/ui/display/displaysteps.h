@@ -3,6 +3,7 @@
 // The arithmetic of stepping through an acquisition, kept apart from the
 // widgets so that the view, the printed report and the tests share it.
 
+#include "analysis/measurementtable.h"
 #include "data/varia.h"
 
 #include <QList>
@@ -22,10 +23,6 @@ bool StepAvailable(const Session& session, int step, int groupSize);
 // plotted), each the sum of the step's spectra. Empty when the step is not
 // available.
 QList<QPointF> StepPoints(const Session& session, int step, int groupSize);
-
-// The phase of step p for a method. Rolle has three named phases and leaves
-// the field as it was after them, hence `previous`.
-QString PhaseText(const QString& method, int step, const QString& previous);
 
 // "%.2f" with the regional decimal separator; exact halves go to the even neighbour.
 QString FormatFixed2(double value);

@@ -5,58 +5,21 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
-
-namespace {
-
-std::optional<int> DecimalInteger(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 bool LoadCursorPositions(const ParameterSet& parameters, EnergyWindowTable& table) {
-    const std::optional<int> count = DecimalInteger(parameters[WindowCountParameter]);
-    if (!count) {
-        table.WindowCount = 0;
-        return false;
-    }
-    const int windows = std::clamp(*count, 0, MaxWindowCount);
-    std::array<int, 2 * MaxWindowCount> bounds = table.WindowBounds;
-    for (int j = 1; j <= 2 * windows; ++j) {
-        const std::optional<int> bound = DecimalInteger(parameters[WindowCountParameter + j]);
-        if (!bound) {
-            table.WindowCount = 0;
-            return false;
-        }
-        bounds[j - 1] = std::clamp(*bound, 0, ChannelCount - 1);
-    }
-    table.WindowCount = windows;
-    table.WindowBounds = bounds;
-    return true;
+    const WindowBoundsLoad load = LoadWindowBounds(parameters, table);
+    static_cast<WindowBoundsTable&>(table) = load.table;
+    return load.ok;
 }
 
 QString RoiTitle(const EnergyWindowTable& table) {
-    return QStringLiteral("Ch %1-%2").arg(table.WindowBounds[0]).arg(table.WindowBounds[1]);
+    return WindowTitle(table, 1);
 }
 
 qint32 CalculROIs(const Session& session, const EnergyWindowTable& table, int index, int k) {
-    if (k < 1 || k > MaxWindowCount || index < 0 || index >= session.SpectrumCount())
-        return 0;
-    const int lo = std::max(table.WindowBounds[2 * k - 2], 0);
-    const int hi = std::min(table.WindowBounds[2 * k - 1], ChannelCount - 1);
-    if (hi < lo)
-        return 0;
-    const qint32* spectrum = session.SpectrumAt(index);
-    qint64 sum = 0;
-    for (int channel = lo; channel <= hi; ++channel)
-        sum += spectrum[channel];
     // A file may hold any 32-bit counts; a sum that no longer fits is held at the limit.
-    return qint32(std::clamp<qint64>(sum, std::numeric_limits<qint32>::min(),
+    return qint32(std::clamp<qint64>(WindowCountOf(session, table, index, k),
+                                     std::numeric_limits<qint32>::min(),
                                      std::numeric_limits<qint32>::max()));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Energy windows: channel ranges whose counts are added up. Their number and
-// bounds are instrument parameters 29 … 37, read again at every session opening.
+// The energy windows as the acquisition view shows them: the table loaded at
+// session opening, the count of the displayed step and the cursor lines.
 
+#include "analysis/windowbounds.h"
 #include "data/varia.h"
 #include "ui/display/displaystate.h"
 
@@ -12,12 +13,9 @@
 
 class QPainter;
 
-constexpr int WindowCountParameter = 29;
-
-// Fills the table from the parameters. The whole table is checked before any
-// of it is changed: a value that is not a decimal integer leaves an empty
-// table (WindowCount 0, bounds as they were) and returns false. The count is
-// limited to 4 and every bound to 0 … 127.
+// Fills the table from the parameters (see LoadWindowBounds): a value that is
+// not a decimal integer leaves an empty table (WindowCount 0, bounds as they
+// were) and returns false.
 bool LoadCursorPositions(const ParameterSet& parameters, EnergyWindowTable& table);
 
 // "Ch lo-hi" for window 1: a fixed text, the same in every language.
