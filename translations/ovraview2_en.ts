@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>BlankWindowHint</name>
+    <message>
+        <source>%1 (%2), %3 sur le port %4, ou %5.</source>
+        <translation>%1 (%2), %3 on port %4, or %5.</translation>
+    </message>
+    <message>
+        <source>Ouvrez un fichier de mesures</source>
+        <translation>Open a measurement file</translation>
+    </message>
+    <message>
+        <source>lisez l&apos;instrument</source>
+        <translation>read the instrument</translation>
+    </message>
+    <message>
+        <source>essayez l&apos;instrument de démonstration</source>
+        <translation>try the demonstration instrument</translation>
+    </message>
+</context>
+<context>
     <name>ChartConveniences</name>
     <message>
         <source>Canal %1 : %2 coups</source>
@@ -132,12 +151,39 @@ Do you want to replace it?</translation>
         <source>Erreur de communication (Checksum incorrect)</source>
         <translation>Communication error (incorrect checksum)</translation>
     </message>
+    <message>
+        <source>Le port se choisit avec --port ; --port %1 est un instrument de démonstration.</source>
+        <translation>Choose the port with --port; --port %1 is a demonstration instrument.</translation>
+    </message>
+    <message>
+        <source>Le port se choisit dans Instrument &gt; Communications ; « %1 » y est un instrument de démonstration.</source>
+        <translation>Choose the port in Instrument &gt; Communications; &quot;%1&quot; there is a demonstration instrument.</translation>
+    </message>
 </context>
 <context>
     <name>PortSelector</name>
     <message>
         <source>Le port %1 n&apos;existe pas.</source>
         <translation>The port %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>option inconnue %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>option %1 donnée deux fois</source>
+        <translation>option %1 given twice</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 %2 : dossier inexistant</source>
+        <translation>%1 %2: no such directory</translation>
     </message>
 </context>
 <context>
@@ -243,12 +289,18 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <source>erreur du port %1 : %2</source>
         <translation>port %1 error: %2</translation>
     </message>
+    <message>
+        <source>Accès refusé au port %1 : votre utilisateur n&apos;a pas le droit de l&apos;ouvrir.
+Ajoutez-le au groupe propriétaire du périphérique (« dialout » sous Debian : sudo usermod -aG dialout $USER), puis fermez la session et reconnectez-vous pour que cela prenne effet.</source>
+        <translation>Access to port %1 denied: your user may not open it.
+Add it to the group that owns the device (&quot;dialout&quot; on Debian: sudo usermod -aG dialout $USER), then log out and in again for this to take effect.</translation>
+    </message>
 </context>
 <context>
     <name>SpectrumChart</name>
     <message>
         <source>Comptage = f(canal)</source>
-        <translation>Count = f(channel)</translation>
+        <translation>Counts per channel</translation>
     </message>
     <message>
         <source>Spectres indisponibles</source>
@@ -328,7 +380,7 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     </message>
     <message>
         <source>Vitesse</source>
-        <translation>Speed</translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>OK</source>
@@ -340,7 +392,7 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     </message>
     <message>
         <source>Instrument simulé (démonstration)</source>
-        <translation>Simulated instrument (demonstration)</translation>
+        <translation>Demonstration instrument (simulated, no cable needed)</translation>
     </message>
     <message>
         <source>n° %1</source>
@@ -864,14 +916,18 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Simulated instrument (demonstration): the acquisitions read are not real measurements. Choose the instrument&apos;s port in Instrument &gt; Communications.</translation>
     </message>
     <message>
-        <source>Fichiers &amp;récents</source>
-        <translation>&amp;Recent files</translation>
-    </message>
-    <message>
         <source>Le fichier %1 n&apos;existe plus.
 Il est retiré de la liste des fichiers récents.</source>
         <translation>The file %1 no longer exists.
 It is removed from the list of recent files.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression sur « %1 » a échoué : la page n&apos;a pas pu être imprimée en entier.</source>
+        <translation>Printing on &quot;%1&quot; failed: the page could not be printed in full.</translation>
+    </message>
+    <message>
+        <source>Fichiers ré&amp;cents</source>
+        <translation>&amp;Recent files</translation>
     </message>
 </context>
 <context>
@@ -923,6 +979,11 @@ Enregistrez les données avec « Enregistrer Sous ».</source>
         <translation>The reading succeeded, but its copy could not be saved.
 %1
 Save the data with &quot;Save As&quot;.</translation>
+    </message>
+    <message>
+        <source>Lecture</source>
+        <comment>the window of the instrument&apos;s memory</comment>
+        <translation>Instrument memory</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1183,7 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas de la forme &quot;jj/mm/aaaa hh:mm&quot;</source>
-        <translation>%1 is not &quot;dd/mm/yyyy hh:nn&quot;</translation>
+        <translation>%1 is not &quot;dd/mm/yyyy hh:mm&quot;</translation>
     </message>
     <message>
         <source>%1 : cette date n&apos;existe pas</source>
@@ -1154,7 +1215,7 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
     <message>
         <source>Mesures :</source>
-        <translation>Count:</translation>
+        <translation>Measurements:</translation>
     </message>
     <message>
         <source>Volume :</source>
@@ -1187,10 +1248,6 @@ Save the data with &quot;Save As&quot;.</translation>
     <message>
         <source>--csv manquant (le seul format)</source>
         <translation>--csv is missing (the only format)</translation>
-    </message>
-    <message>
-        <source>ovra : %1</source>
-        <translation>ovra: %1</translation>
     </message>
     <message>
         <source>%1 : spectres indisponibles, rien à exporter</source>
@@ -1245,10 +1302,6 @@ A file whose spectra are unavailable is refused (exit 3).
         <translation>Keys missing from the file, sent as &quot;0&quot;: %1</translation>
     </message>
     <message>
-        <source>ovra : --clock %1 (ou now, keep) ; rien n&apos;a été envoyé</source>
-        <translation>ovra: --clock %1 (or now, keep); nothing was sent</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1</source>
         <translation>Cannot read file %1</translation>
     </message>
@@ -1289,7 +1342,7 @@ Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées
                     (launch date and time stamped with now in both cases)
   --yes             go ahead: the measurement memory is erased (without it
                     nothing is sent, exit 2)
-  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
+  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:mm&quot; in the years
                     2000 to 2099
 Exit 9 when the instrument gives back other values than it was sent.
 </translation>
@@ -1425,10 +1478,6 @@ Exit 9 when the instrument gives back other values than it was sent.
         <translation>the date and time are missing</translation>
     </message>
     <message>
-        <source>ovra : %1 ; rien n&apos;a été envoyé</source>
-        <translation>ovra: %1; nothing was sent</translation>
-    </message>
-    <message>
         <source>compteurs, paramètres et acquisitions gardés dans l&apos;instrument</source>
         <translation>counts, parameters and acquisitions stored in the instrument</translation>
     </message>
@@ -1505,7 +1554,7 @@ Ctrl-C cancels the download (exit 8).
     </message>
     <message>
         <source>read [--json] | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
-        <translation>read [--json] | set &quot;dd/mm/yyyy hh:nn&quot;|now</translation>
+        <translation>read [--json] | set &quot;dd/mm/yyyy hh:mm&quot;|now</translation>
     </message>
     <message>
         <source>lit ou règle l&apos;horloge de l&apos;instrument</source>
@@ -1517,7 +1566,7 @@ Ctrl-C cancels the download (exit 8).
   set QUAND    une date des années 2000 à 2099 (l&apos;instrument garde
                deux chiffres de l&apos;année), ou now
 </source>
-        <translation>  read         the instrument&apos;s clock, &quot;dd/mm/yyyy hh:nn&quot;
+        <translation>  read         the instrument&apos;s clock, &quot;dd/mm/yyyy hh:mm&quot;
   read --json  also in ISO 8601 (clock_iso)
   set WHEN     a date of the years 2000 to 2099 (the instrument
                keeps two digits of the year), or now
@@ -1526,34 +1575,6 @@ Ctrl-C cancels the download (exit 8).
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>options, avant la commande :
-  --port PERIPHERIQUE          port série de l&apos;instrument (par défaut : le port
-                               choisi dans OvraView2, d&apos;ovra.ini dans le dossier
-                               du programme)
-  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
-                               trouve)
-  -h, --help                   cette aide ; &quot;ovra COMMANDE --help&quot; pour celle
-                               d&apos;une commande
-  --version                    la version
-
-codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
-3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de
-communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres
-que celles envoyées
-</source>
-        <translation>options, before the command:
-  --port DEVICE            serial port of the instrument (default: the port chosen
-                           in OvraView2, from ovra.ini in the program directory)
-  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
-  -h, --help               this help; &quot;ovra COMMAND --help&quot; for a command&apos;s
-  --version                the version
-
-exit codes: 0 done, 2 wrong usage or refused before anything was done,
-3 rejected file, 4 file error, 5 no connection, 6 communication error,
-7 checksum error, 8 cancelled, 9 read back other values than were sent
-</translation>
     </message>
     <message>
         <source>utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] COMMANDE [ARGUMENTS]</source>
@@ -1633,6 +1654,101 @@ exit codes: 0 done, 2 wrong usage or refused before anything was done,
         <source>%1 téléchargée(s), %2 déjà présente(s), %3 en échec
 </source>
         <translation>%1 downloaded, %2 already there, %3 failed
+</translation>
+    </message>
+    <message>
+        <source>le dossier %1 n&apos;est pas accessible en écriture (%2) ; rien n&apos;a été téléchargé</source>
+        <translation>the folder %1 is not writable (%2); nothing was downloaded</translation>
+    </message>
+    <message>
+        <source>non tentée(s) : %1
+</source>
+        <translation>not tried: %1
+</translation>
+    </message>
+    <message>
+        <source>--clock %1 (ou now, keep) ; rien n&apos;a été envoyé</source>
+        <translation>--clock %1 (or now, keep); nothing was sent</translation>
+    </message>
+    <message>
+        <source>%1 ; rien n&apos;a été envoyé</source>
+        <translation>%1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>Aucun port choisi (ni --port, ni dans %1) : %2 est le port par défaut du système.</source>
+        <translation>No port chosen (neither --port nor in %1): %2 is the system&apos;s default port.</translation>
+    </message>
+    <message>
+        <source>options, avant la commande :
+  --port PERIPHERIQUE          port série de l&apos;instrument (par défaut : le port
+                               choisi dans OvraView2, d&apos;ovra.ini dans le dossier
+                               du programme)
+  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
+                               trouve)
+  -h, --help                   cette aide ; &quot;ovra COMMANDE --help&quot; ou &quot;ovra
+                               help COMMANDE&quot; pour celle d&apos;une commande
+  --version                    la version
+
+codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
+3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de
+communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres
+que celles envoyées
+</source>
+        <translation>options, before the command:
+  --port DEVICE            serial port of the instrument (default: the port chosen
+                           in OvraView2, from ovra.ini in the program directory)
+  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
+  -h, --help               this help; &quot;ovra COMMAND --help&quot; or &quot;ovra help COMMAND&quot;
+                           for the help of a command
+  --version                the version
+
+exit codes: 0 done, 2 wrong usage or refused before anything was done,
+3 rejected file, 4 file error, 5 no connection, 6 communication error,
+7 checksum error, 8 cancelled, 9 read back other values than were sent
+</translation>
+    </message>
+</context>
+<context>
+    <name>ovraview2</name>
+    <message>
+        <source>utilisation : ovraview2 [--program-directory DOSSIER] [FICHIER.ovra]
+
+OvraView2, le compagnon de bureau du moniteur de radon OVRA.
+
+  FICHIER.ovra                 fichier de mesures à ouvrir au démarrage
+  --program-directory DOSSIER  où sont gardés les réglages (ovra.ini) et la
+                               copie de chaque lecture (data.ovra) ; par
+                               défaut : le &quot;Path&quot; du magasin de réglages
+                               Tarvel/OvraView2, sinon le dossier de données
+                               de l&apos;utilisateur pour le programme
+  -h, --help                   cette aide
+  --version                    la version
+
+codes de sortie : 0 fait, 1 pas d&apos;écran, 2 mauvaise utilisation
+</source>
+        <translation>usage: ovraview2 [--program-directory DIR] [FILE.ovra]
+
+OvraView2, the desktop companion of the OVRA radon monitor.
+
+  FILE.ovra                measurement file to open at start
+  --program-directory DIR  where the settings (ovra.ini) and the copy of each
+                           download (data.ovra) are kept; default: the &quot;Path&quot;
+                           of the Tarvel/OvraView2 settings store, else the
+                           user&apos;s data folder for the program
+  -h, --help               this help
+  --version                the version
+
+exit codes: 0 done, 1 no display, 2 wrong usage
+</translation>
+    </message>
+    <message>
+        <source>pas d&apos;écran où ouvrir la fenêtre (DISPLAY ou WAYLAND_DISPLAY est-il défini ?) ; ovra fonctionne sans écran</source>
+        <translation>no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?); ovra works without one</translation>
+    </message>
+    <message>
+        <source>Essayez &quot;ovraview2 --help&quot; pour en savoir plus.
+</source>
+        <translation>Try &quot;ovraview2 --help&quot; for more information.
 </translation>
     </message>
 </context>

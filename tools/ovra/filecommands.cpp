@@ -21,16 +21,15 @@ namespace {
 // Reads the file, or tells why not and gives the exit code.
 int ReadForCommand(const QString& file, Session& session) {
     const FileOutcome outcome = ReadMeasurementFile(file, session);
-    QTextStream err(stderr);
     switch (outcome.kind) {
     case FileOutcome::Accepted:
         return ExitSuccess;
     case FileOutcome::Rejected:
-        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
-            << '\n';
+        PrintError(
+            QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file));
         return ExitRejected;
     case FileOutcome::Failed:
-        err << outcome.message << '\n';
+        PrintError(outcome.message);
         return ExitFileError;
     }
     return ExitFileError;
@@ -144,7 +143,7 @@ int RunExport(const CommandLine& line) {
     if (!output.isEmpty()) {
         const QString problem = OutputFileProblem(output, {input}, args.Has("--force"));
         if (!problem.isEmpty()) {
-            PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
+            PrintError(problem);
             return ExitUsage;
         }
     }
@@ -163,9 +162,9 @@ int RunExport(const CommandLine& line) {
         return WriteStandardOutput(csv) ? ExitSuccess : ExitFileError;
     QSaveFile file(output);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit()) {
-        PrintError(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
-                       .arg(session.MeasurementCount)
-                       .arg(output));
+        PrintNote(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
+                      .arg(session.MeasurementCount)
+                      .arg(output));
         return ExitSuccess;
     }
     PrintError(QCoreApplication::translate("ovra", "Impossible d'écrire le fichier %1 : %2")
