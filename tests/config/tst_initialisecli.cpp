@@ -21,7 +21,6 @@ struct Run {
     QString err;
 };
 
-
 Run Ovra(const QString& device, const QStringList& arguments) {
     QProcess ovra;
     ovra.setProcessEnvironment(FrenchSettings());
@@ -177,9 +176,9 @@ void TestInitialiseCli::readBackInAnotherForm() {
     const Run run = Ovra(simulator.device, {"initialise", "--yes"});
     QCOMPARE(run.code, 9);
     QCOMPARE(run.out, QString());
-    QVERIFY2(
-        run.err.startsWith(QStringLiteral("ovra: L'initialisation a échoué.\nVeuillez recommencer.\n")),
-        qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(
+                 QStringLiteral("ovra: L'initialisation a échoué.\nVeuillez recommencer.\n")),
+             qPrintable(run.err));
     QVERIFY(run.err.contains(QStringLiteral("\n12 VOL_MIN : envoyé \"10.00\", relu \"10\"\n")));
     QVERIFY(!SentWrites(transcript).contains(QStringLiteral("SM")));
     QCOMPARE(SentWrites(transcript).last(), QStringLiteral("SL"));

@@ -40,6 +40,15 @@ Run Ovra(const QStringList& arguments) {
     return Program(QStringLiteral("ovra"), arguments);
 }
 
+// A program directory whose settings choose `langue`; none for an empty one.
+bool WriteLangue(const QTemporaryDir& directory, const QString& langue) {
+    if (langue.isEmpty())
+        return true;
+    QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
+    return settings.open(QIODevice::WriteOnly) &&
+           settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8()) > 0;
+}
+
 QString Sample(const QString& name) {
     return QStringLiteral(OVRA_TEST_DATA "/%1.ovra").arg(name);
 }
@@ -384,8 +393,8 @@ void TestOvraCli::oneLanguage_data() {
         << "" << QStringList{"info", missing} << "ovra: Cannot open file" << false;
     QTest::newRow("English, missing file")
         << "English" << QStringList{"info", missing} << "ovra: Cannot open file" << false;
-    QTest::newRow("Francais, missing file")
-        << "Francais" << QStringList{"info", missing} << "ovra: Impossible d'ouvrir le fichier" << true;
+    QTest::newRow("Francais, missing file") << "Francais" << QStringList{"info", missing}
+                                            << "ovra: Impossible d'ouvrir le fichier" << true;
     QTest::newRow("English, usage")
         << "English" << QStringList{"info"} << "ovra: FILE is missing\nusage: ovra" << false;
     QTest::newRow("Francais, usage") << "Francais" << QStringList{"info"}
@@ -416,11 +425,7 @@ void TestOvraCli::oneLanguage() {
     QFETCH(QString, expected);
     QFETCH(bool, french);
     QTemporaryDir directory;
-    if (!langue.isEmpty()) {
-        QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8());
-    }
+    QVERIFY(WriteLangue(directory, langue));
     const bool window = arguments.value(0) == QLatin1String("ovraview2");
     const Run run = Program(window ? arguments.first() : QStringLiteral("ovra"),
                             QStringList{"--program-directory", directory.path()} +
@@ -463,11 +468,7 @@ void TestOvraCli::windowWithoutDisplay() {
     QFETCH(QString, langue);
     QFETCH(QString, expected);
     QTemporaryDir directory;
-    if (!langue.isEmpty()) {
-        QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8());
-    }
+    QVERIFY(WriteLangue(directory, langue));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(name));

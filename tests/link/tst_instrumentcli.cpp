@@ -233,7 +233,8 @@ void TestInstrumentCli::failures() {
     QTEST(run.code, "code");
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     // Every message says which device it is about.
-    QVERIFY2(run.err.startsWith("ovra: " + sim.device + " : ") || run.code == 2, qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("ovra: " + sim.device + " : ") || run.code == 2,
+             qPrintable(run.err));
     QVERIFY2(!QFile::exists(file), "a failed download writes no file");
 }
 

@@ -2,9 +2,9 @@
 // on its first line of output, then serves until it is told to stop (SIGINT
 // or SIGTERM), across as many connections as the program makes.
 
+#include "ptyserver.h"
 #include "sim/instrument.h"
 #include "sim/line.h"
-#include "ptyserver.h"
 #include "sim/scenario.h"
 
 #include <QCommandLineParser>
