@@ -1685,8 +1685,8 @@ Ctrl-C cancels the download (exit 8).
                                du programme)
   --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
                                trouve)
-  -h, --help                   cette aide ; &quot;ovra COMMANDE --help&quot; ou &quot;ovra
-                               help COMMANDE&quot; pour celle d&apos;une commande
+  -h, --help                   cette aide ; pour celle d&apos;une commande :
+                               &quot;ovra help COMMANDE&quot; ou &quot;ovra COMMANDE --help&quot;
   --version                    la version
 
 codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
@@ -1698,8 +1698,8 @@ que celles envoyées
   --port DEVICE            serial port of the instrument (default: the port chosen
                            in OvraView2, from ovra.ini in the program directory)
   --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
-  -h, --help               this help; &quot;ovra COMMAND --help&quot; or &quot;ovra help COMMAND&quot;
-                           for the help of a command
+  -h, --help               this help; for the help of a command:
+                           &quot;ovra help COMMAND&quot; or &quot;ovra COMMAND --help&quot;
   --version                the version
 
 exit codes: 0 done, 2 wrong usage or refused before anything was done,
