@@ -48,7 +48,7 @@ InitialisationResult Sequence::Run(const ParameterSet& toSend) {
     session.Parameters = toSend;
     if (!m_link.Connect()) {
         m_result.outcome = InitialisationOutcome::NoConnection;
-        Warn(ConnectionFailureText(m_link));
+        Warn(ConnectionFailureText(m_context, m_link));
         m_observer.StatusChanged(QString());
         return m_result;
     }

@@ -77,6 +77,9 @@ struct Context {
     int StoredMeasurementCount = 0;
     int StoredAcquisitionCount = 0;
     std::vector<AcquisitionDirectoryEntry> AcquisitionDirectory;
+    // A failed connection says where the port is chosen: the window's
+    // "Communications", or the command line's --port.
+    bool PortChosenOnCommandLine = false;
 };
 
 // The run's date and time formats (QDateTime patterns), the same whatever the

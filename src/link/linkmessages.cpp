@@ -1,5 +1,6 @@
 #include "link/linkmessages.h"
 
+#include "link/portselect.h"
 #include "link/rs232.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,20 @@ QString WithReason(const QString& text, const QString& reason) {
 
 } // namespace
 
-QString ConnectionFailureText(const TFormRS232& link) {
-    return WithReason(QCoreApplication::translate("LinkMessages", "Connexion impossible !"),
-                      link.FailureReason());
+QString ConnectionFailureText(const Context& context, const TFormRS232& link) {
+    // A first user has no instrument at hand, or a port name that is a guess.
+    const QString where =
+        context.PortChosenOnCommandLine
+            ? QCoreApplication::translate(
+                  "LinkMessages", "Le port se choisit avec --port ; --port %1 est un instrument "
+                                  "de démonstration.")
+            : QCoreApplication::translate("LinkMessages",
+                                          "Le port se choisit dans Instrument > Communications ; "
+                                          "« %1 » y est un instrument de démonstration.");
+    return WithReason(
+        WithReason(QCoreApplication::translate("LinkMessages", "Connexion impossible !"),
+                   link.FailureReason()),
+        where.arg(QLatin1String(SimulatedPortName)));
 }
 
 ExchangeFailure DescribeExchangeFailure(const Context& context, const TFormRS232& link) {

@@ -12,8 +12,9 @@ class TFormRS232;
 
 // "Connexion impossible !", followed by why when the link knows it (the port
 // does not exist, no permission on the device and how to get it, the
-// instrument did not identify itself).
-QString ConnectionFailureText(const TFormRS232& link);
+// instrument did not identify itself), then where the port is chosen and the
+// demonstration instrument that works without one.
+QString ConnectionFailureText(const Context& context, const TFormRS232& link);
 
 struct ExchangeFailure {
     enum Cause {

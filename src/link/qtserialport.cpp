@@ -22,6 +22,13 @@ QString PermissionDeniedText(const QString& portName, const QString& devicePath)
                    "Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), "
                    "puis fermez la session et reconnectez-vous pour que cela prenne effet.")
             .arg(portName, group);
+    // The device's group is not known here; Debian gives serial adapters "dialout".
+    return QtSerialPortBackend::tr(
+               "Accès refusé au port %1 : votre utilisateur n'a pas le droit de l'ouvrir.\n"
+               "Ajoutez-le au groupe propriétaire du périphérique (« dialout » sous Debian : "
+               "sudo usermod -aG dialout $USER), puis fermez la session et reconnectez-vous "
+               "pour que cela prenne effet.")
+        .arg(portName);
 #else
     Q_UNUSED(devicePath);
 #endif

@@ -1,5 +1,7 @@
 #include "settings/language.h"
 
+#include "settings/settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -47,6 +49,17 @@ const char* DomainOf(const char* context) {
 
 int SelectedLocaleId(const QString& langue) {
     return langue == QLatin1String("English") ? EnglishLocaleId : FrenchLocaleId;
+}
+
+int RunLocaleId(const Context& context, const QLocale& system) {
+    if (const std::optional<QString> langue = ReadStoredSetting(context, SettingKeys::Langue))
+        return SelectedLocaleId(*langue);
+    return system.language() == QLocale::French ? FrenchLocaleId : EnglishLocaleId;
+}
+
+QLocale SystemMessagesLocale() {
+    const QStringList languages = QLocale::system().uiLanguages();
+    return languages.isEmpty() ? QLocale::system() : QLocale(languages.first());
 }
 
 QString LangueValue(int localeId) {

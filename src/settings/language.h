@@ -5,7 +5,10 @@
 // translation of the same language. The built-in texts are French; a module
 // replaces them. The window program and the command-line tool share it.
 
+#include "data/varia.h"
+
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +21,13 @@ inline constexpr int FrenchLocaleId = 1036;  // French, France
 
 // Only the exact text "English" selects English; "english" or "Anglais" select French.
 int SelectedLocaleId(const QString& langue);
+// The language of a run: the "Langue" setting when the settings file has
+// one, whatever its value; without it, the system's, so that a first start
+// speaks the user's language: French on a French system, English on any other.
+int RunLocaleId(const Context& context, const QLocale& system);
+// The language the system speaks to the user in (LANGUAGE, LC_MESSAGES ...),
+// which may differ from the one its numbers are written in.
+QLocale SystemMessagesLocale();
 // The "Langue" value that selects a locale: "English" or "Francais".
 QString LangueValue(int localeId);
 // The three-letter language abbreviation ("ENG", "FRA"); empty for a locale

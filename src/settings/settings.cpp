@@ -101,6 +101,13 @@ QString ReadSetting(const Context& context, const SettingKey& key, const QString
     return ReadSetting(ReadSettingsFile(context), key, defaultValue);
 }
 
+std::optional<QString> ReadStoredSetting(const Context& context, const SettingKey& key) {
+    // No value read from a line can hold a line break: it marks a missing key.
+    const QString missing = QStringLiteral("\n");
+    const QString value = ReadSetting(context, key, missing);
+    return value == missing ? std::nullopt : std::optional<QString>(value);
+}
+
 int ReadSettingInt(const Context& context, const SettingKey& key) {
     return ReadSettingInt(ReadSettingsFile(context), key);
 }

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // defaultValue is null where the default depends on the machine: the data
 // directory and the port name (ReadSetting gives the platform's, see below) and
 // the window position (the caller passes one computed from the screen).
@@ -55,6 +57,9 @@ bool ReadSettingBool(const ProfileFile& settings, const SettingKey& key);
 
 QString ReadSetting(const Context& context, const SettingKey& key);
 QString ReadSetting(const Context& context, const SettingKey& key, const QString& defaultValue);
+// The value when the settings file holds the key, whatever the value; none
+// when the file, its section or the key is missing.
+std::optional<QString> ReadStoredSetting(const Context& context, const SettingKey& key);
 int ReadSettingInt(const Context& context, const SettingKey& key);
 int ReadSettingInt(const Context& context, const SettingKey& key, int defaultValue);
 // A boolean is an integer that is not 0.

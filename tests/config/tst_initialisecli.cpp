@@ -21,7 +21,6 @@ struct Run {
     QString err;
 };
 
-
 Run Ovra(const QString& device, const QStringList& arguments) {
     QProcess ovra;
     ovra.setProcessEnvironment(FrenchSettings());
@@ -102,7 +101,7 @@ void TestInitialiseCli::refusedBeforeAnythingIsSent_data() {
     QTest::newRow("missing file") << QStringList{"initialise", "/nonexistent/x.par", "--yes"} << 4
                                   << "Impossible de lire le fichier /nonexistent/x.par";
     QTest::newRow("unknown option") << QStringList{"initialise", "--yes", "--force"} << 2
-                                    << "ovra : option inconnue --force\nutilisation : ovra";
+                                    << "ovra: option inconnue --force\nutilisation : ovra";
     QTest::newRow("two files") << QStringList{"initialise", "a.par", "b.par", "--yes"} << 2
                                << "argument inattendu b.par";
 }
@@ -177,9 +176,9 @@ void TestInitialiseCli::readBackInAnotherForm() {
     const Run run = Ovra(simulator.device, {"initialise", "--yes"});
     QCOMPARE(run.code, 9);
     QCOMPARE(run.out, QString());
-    QVERIFY2(
-        run.err.startsWith(QStringLiteral("L'initialisation a échoué.\nVeuillez recommencer.\n")),
-        qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(
+                 QStringLiteral("ovra: L'initialisation a échoué.\nVeuillez recommencer.\n")),
+             qPrintable(run.err));
     QVERIFY(run.err.contains(QStringLiteral("\n12 VOL_MIN : envoyé \"10.00\", relu \"10\"\n")));
     QVERIFY(!SentWrites(transcript).contains(QStringLiteral("SM")));
     QCOMPARE(SentWrites(transcript).last(), QStringLiteral("SL"));
@@ -206,7 +205,7 @@ void TestInitialiseCli::failures() {
     const Run run = Ovra(process.device, {"initialise", "--yes"});
     QCOMPARE(run.code, code);
     // The message names the device it is about.
-    QVERIFY2(run.err.startsWith(process.device + " : " + error), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("ovra: " + process.device + " : " + error), qPrintable(run.err));
     QCOMPARE(run.out, QString());
 }
 

@@ -40,6 +40,15 @@ Run Ovra(const QStringList& arguments) {
     return Program(QStringLiteral("ovra"), arguments);
 }
 
+// A program directory whose settings choose `langue`; none for an empty one.
+bool WriteLangue(const QTemporaryDir& directory, const QString& langue) {
+    if (langue.isEmpty())
+        return true;
+    QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
+    return settings.open(QIODevice::WriteOnly) &&
+           settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8()) > 0;
+}
+
 QString Sample(const QString& name) {
     return QStringLiteral(OVRA_TEST_DATA "/%1.ovra").arg(name);
 }
@@ -61,6 +70,8 @@ private slots:
     void exportToFile();
     void oneLanguage_data();
     void oneLanguage();
+    void windowWithoutDisplay_data();
+    void windowWithoutDisplay();
 
 private:
     QTemporaryDir m_dir;
@@ -194,6 +205,9 @@ void TestOvraCli::exitCodes_data() {
         << window << L{"--help"} << 0 << "out" << L{"--program-directory", "FILE.ovra"};
     QTest::newRow("ovraview2 --version")
         << window << L{"--version"} << 0 << "out" << L{OVRA_VERSION};
+    QTest::newRow("ovra help") << ovra << L{"help"} << 0 << "out" << L{"usage: ovra", "exit codes"};
+    QTest::newRow("ovra help COMMAND")
+        << ovra << L{"help", "download"} << 0 << "out" << L{"download ROW -o FILE", "--force"};
 
     // Usage errors: what is wrong first, then the usage, on standard error, exit 2.
     QTest::newRow("no command") << ovra << L() << 2 << "err" << L{"no command given", "usage"};
@@ -253,6 +267,12 @@ void TestOvraCli::exitCodes_data() {
         << L{"missing.ovra: no such directory"};
     QTest::newRow("ovraview2, program directory without value")
         << window << L{"--program-directory"} << 2 << "err" << L{"needs a value"};
+    QTest::newRow("ovra help, unknown command")
+        << ovra << L{"help", "infos"} << 2 << "err" << L{"ovra: unknown command infos"};
+    // Opened as a file, a mistyped option would only say "file not found".
+    QTest::newRow("ovraview2, unknown option")
+        << window << L{"a.ovra", "--bogus"} << 2 << "err"
+        << L{"ovraview2: unknown option --bogus\nTry \"ovraview2 --help\""};
 
     // Refused before anything is written: the output is the input, exists, or
     // has nowhere to go.
@@ -370,26 +390,31 @@ void TestOvraCli::oneLanguage_data() {
     QTest::addColumn<bool>("french");
     const QString missing = m_dir.filePath(QStringLiteral("missing.ovra"));
     QTest::newRow("no settings, missing file")
-        << "" << QStringList{"info", missing} << "Cannot open file" << false;
+        << "" << QStringList{"info", missing} << "ovra: Cannot open file" << false;
     QTest::newRow("English, missing file")
-        << "English" << QStringList{"info", missing} << "Cannot open file" << false;
-    QTest::newRow("Francais, missing file")
-        << "Francais" << QStringList{"info", missing} << "Impossible d'ouvrir le fichier" << true;
+        << "English" << QStringList{"info", missing} << "ovra: Cannot open file" << false;
+    QTest::newRow("Francais, missing file") << "Francais" << QStringList{"info", missing}
+                                            << "ovra: Impossible d'ouvrir le fichier" << true;
     QTest::newRow("English, usage")
         << "English" << QStringList{"info"} << "ovra: FILE is missing\nusage: ovra" << false;
     QTest::newRow("Francais, usage") << "Francais" << QStringList{"info"}
-                                     << "ovra : FICHIER manquant\nutilisation : ovra" << true;
+                                     << "ovra: FICHIER manquant\nutilisation : ovra" << true;
     QTest::newRow("Francais, unknown option")
         << "Francais" << QStringList{"--jsn"}
-        << "ovra : option inconnue --jsn\nutilisation : ovra [--port PERIPHERIQUE]" << true;
+        << "ovra: option inconnue --jsn\nutilisation : ovra [--port PERIPHERIQUE]" << true;
     QTest::newRow("English, unknown option")
         << "English" << QStringList{"--jsn"}
         << "ovra: unknown option --jsn\nusage: ovra [--port DEVICE]" << false;
     QTest::newRow("Francais, output exists")
         << "Francais" << QStringList{"export", Sample("rolle3"), "--csv", "-o", Sample("rolle3")}
-        << "ovra : " + Sample("rolle3") + " est le fichier d'entrée" << true;
-    QTest::newRow("Anglais, usage") << "Anglais" << QStringList{"info"}
-                                    << "ovra : FICHIER manquant\nutilisation : ovra" << true;
+        << "ovra: " + Sample("rolle3") + " est le fichier d'entrée" << true;
+    // The window program answers before its window in the same language.
+    QTest::newRow("window, Francais") << "Francais" << QStringList{"ovraview2", "--bogus"}
+                                      << "ovraview2: option inconnue --bogus\nEssayez" << true;
+    QTest::newRow("window, English") << "English" << QStringList{"ovraview2", "--bogus"}
+                                     << "ovraview2: unknown option --bogus\nTry" << false;
+    QTest::newRow("Anglais, usage")
+        << "Anglais" << QStringList{"info"} << "ovra: FICHIER manquant\nutilisation : ovra" << true;
 }
 
 // Every line of a run is in the language of the "Langue" setting, the
@@ -400,12 +425,11 @@ void TestOvraCli::oneLanguage() {
     QFETCH(QString, expected);
     QFETCH(bool, french);
     QTemporaryDir directory;
-    if (!langue.isEmpty()) {
-        QFile settings(directory.filePath(QStringLiteral("ovra.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(("[LANGUAGE]\r\nLangue=" + langue + "\r\n").toUtf8());
-    }
-    const Run run = Ovra(QStringList{"--program-directory", directory.path()} + arguments);
+    QVERIFY(WriteLangue(directory, langue));
+    const bool window = arguments.value(0) == QLatin1String("ovraview2");
+    const Run run = Program(window ? arguments.first() : QStringLiteral("ovra"),
+                            QStringList{"--program-directory", directory.path()} +
+                                arguments.mid(window ? 1 : 0));
     QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
     // Words only one of the two languages uses.
     // ("summary" alone is also a command's name, the same in both languages.)
@@ -418,6 +442,50 @@ void TestOvraCli::oneLanguage() {
         for (const QString& word : french ? english : francais)
             QVERIFY2(!line.contains(word), qPrintable(line));
     }
+}
+
+void TestOvraCli::windowWithoutDisplay_data() {
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM; empty: not set
+    QTest::addColumn<QString>("display");  // DISPLAY; empty: not set
+    QTest::addColumn<QString>("langue");   // empty: no settings file
+    QTest::addColumn<QString>("expected");
+    const QString english = QStringLiteral("ovraview2: no display to open the window on");
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << "" << english;
+    QTest::newRow("a display that is not there") << "xcb"
+                                                 << ":97"
+                                                 << "" << english;
+    QTest::newRow("in French") << ""
+                               << ""
+                               << "Francais"
+                               << "ovraview2: pas d'écran où ouvrir la fenêtre";
+}
+
+// One line and exit 1, not Qt's abort with its lines of advice.
+void TestOvraCli::windowWithoutDisplay() {
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QFETCH(QString, langue);
+    QFETCH(QString, expected);
+    QTemporaryDir directory;
+    QVERIFY(WriteLangue(directory, langue));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    QProcess window;
+    window.setProcessEnvironment(environment);
+    window.start(QStringLiteral(OVRA_BINARY_DIR "/ovraview2"),
+                 {"--program-directory", directory.path()});
+    QVERIFY(window.waitForFinished(30000));
+    QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(window.exitCode(), 1);
+    const QString err = QString::fromUtf8(window.readAllStandardError());
+    QVERIFY2(err.startsWith(expected) && err.count(QLatin1Char('\n')) == 1, qPrintable(err));
 }
 
 QTEST_GUILESS_MAIN(TestOvraCli)

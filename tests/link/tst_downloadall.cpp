@@ -10,8 +10,13 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 namespace {
 
@@ -20,7 +25,6 @@ struct Run {
     QStringList lines; // standard output
     QString err;
 };
-
 
 Run Ovra(const QString& device, const QStringList& arguments) {
     QProcess ovra;
@@ -56,6 +60,7 @@ private slots:
     void skipAndGoOn();
     void usage_data();
     void usage();
+    void ctrlCNamesWhatWasNotTried();
 
 private:
     QTemporaryDir m_dir;
@@ -115,19 +120,55 @@ void TestDownloadAll::skipAndGoOn() {
 
 void TestDownloadAll::usage_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no folder") << QStringList{"download", "--all"};
-    QTest::newRow("a row too") << QStringList{"download", "--all", "2", "-o", "x"};
-    QTest::newRow("two folders") << QStringList{"download", "--all", "-o", "x", "-o", "y"};
-    QTest::newRow("unknown option") << QStringList{"download", "--all", "--new", "-o", "x"};
+    QTest::addColumn<QString>("error");
+    const QString usage = QStringLiteral("ovra: download --all demande -o DOSSIER");
+    QTest::newRow("no folder") << QStringList{"download", "--all"} << usage;
+    QTest::newRow("a row too") << QStringList{"download", "--all", "2", "-o", "x"} << usage;
+    QTest::newRow("two folders") << QStringList{"download", "--all", "-o", "x", "-o", "y"} << usage;
+    QTest::newRow("unknown option")
+        << QStringList{"download", "--all", "--new", "-o", "x"} << usage;
+    // No file can be made there, not even by root.
+    QTest::newRow("folder not writable")
+        << QStringList{"download", "--all", "-o", "/proc/self"}
+        << "ovra: le dossier /proc/self n'est pas accessible en écriture";
 }
 
-// Wrong usage is told before any connection: the port does not even exist.
+// Wrong usage, and a folder that would refuse every file, are told before
+// any connection: the port does not even exist.
 void TestDownloadAll::usage() {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
     const Run run = Ovra(QStringLiteral("/dev/no-such-port"), arguments);
     QCOMPARE(run.code, 2);
-    QVERIFY2(run.err.startsWith(QLatin1String("ovra : download --all demande -o DOSSIER")),
-             qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(error), qPrintable(run.err));
+}
+
+// After Ctrl-C the summary names every acquisition not tried, whether the
+// signal came during one (which then failed) or between two.
+void TestDownloadAll::ctrlCNamesWhatWasNotTried() {
+#ifdef Q_OS_UNIX
+    SimulatorProcess simulator({"--scenario", m_scenario, "--pace"});
+    QVERIFY(!simulator.device.isEmpty());
+    QProcess ovra;
+    ovra.setProcessEnvironment(FrenchSettings());
+    ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
+               {"--port", simulator.device, "download", "--all", "-o",
+                m_dir.filePath(QStringLiteral("interrompu"))});
+    QByteArray out;
+    while (!out.contains('\n') && ovra.waitForReadyRead(30000))
+        out += ovra.readAllStandardOutput();
+    QVERIFY2(out.startsWith("[1/5] "), out.constData());
+    ::kill(pid_t(ovra.processId()), SIGINT);
+    QVERIFY(ovra.waitForFinished(30000));
+    QCOMPARE(ovra.exitCode(), 8);
+    const QStringList lines = QString::fromUtf8(out + ovra.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const int tried = int(lines.filter(QRegularExpression(QStringLiteral("^\\[\\d/5\\] "))).size());
+    QVERIFY2(tried >= 1 && tried < 5, qPrintable(lines.join('\n')));
+    QCOMPARE(lines.last(), QStringLiteral("non tentée(s) : ") + Names.mid(tried).join(", "));
+#else
+    QSKIP("Ctrl-C is sent as a POSIX signal here");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestDownloadAll)

@@ -31,7 +31,6 @@ struct Run {
     QString err;
 };
 
-
 Run Ovra(const QString& device, const QStringList& arguments,
          const QString& workingDirectory = QString()) {
     QProcess ovra;
@@ -234,7 +233,8 @@ void TestInstrumentCli::failures() {
     QTEST(run.code, "code");
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     // Every message says which device it is about.
-    QVERIFY2(run.err.startsWith(sim.device + " : ") || run.code == 2, qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("ovra: " + sim.device + " : ") || run.code == 2,
+             qPrintable(run.err));
     QVERIFY2(!QFile::exists(file), "a failed download writes no file");
 }
 
@@ -278,7 +278,7 @@ void TestInstrumentCli::ctrlCCancelsTheDownload() {
     QCOMPARE(ovra.exitCode(), 8);
     // Not a terminal: no progress line, only the result.
     QCOMPARE(QString::fromUtf8(ovra.readAllStandardError()),
-             simulator.device + QStringLiteral(" : Lecture annulée\n"));
+             QStringLiteral("ovra: ") + simulator.device + QStringLiteral(" : Lecture annulée\n"));
     QVERIFY(!QFile::exists(file));
 #else
     QSKIP("Ctrl-C is sent as a POSIX signal here");
@@ -350,7 +350,7 @@ void TestInstrumentCli::refusedParameterFiles() {
     QVERIFY(WriteFileBytes(file, content));
     const Run run = Ovra(simulator.device, QStringList{"params", "write", file} + options);
     QCOMPARE(run.code, 3);
-    QVERIFY2(run.err.startsWith(file + " : "), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("ovra: " + file + " : "), qPrintable(run.err));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(SentChunks(transcript), QStringList()); // not even a connection
@@ -477,8 +477,22 @@ void TestInstrumentCli::portFromTheWindowsSettings() {
     QVERIFY(WriteSetting(otherContext, SettingKeys::Langue, "Francais"));
     const Run moved = Ovra(QString(), {"--program-directory", other, "memory"}, elsewhere);
     QCOMPARE(moved.code, 5);
-    QVERIFY2(moved.err.startsWith("/dev/nonexistent-ovra : Connexion impossible !"),
+    QVERIFY2(moved.err.startsWith("ovra: /dev/nonexistent-ovra : Connexion impossible !"),
              qPrintable(moved.err));
+    QVERIFY2(moved.err.contains("--port SIMULATEUR") && !moved.err.contains("Aucun port"),
+             qPrintable(moved.err));
+
+    // With no port chosen anywhere, the message says which one was tried and why.
+    const QString bare = m_dir.filePath(QStringLiteral("bare"));
+    QVERIFY(QDir().mkpath(bare));
+    Context bareContext;
+    bareContext.ProgramDirectory = bare;
+    QVERIFY(WriteSetting(bareContext, SettingKeys::Langue, "Francais"));
+    const Run guessed = Ovra(QString(), {"--program-directory", bare, "memory"}, elsewhere);
+    QCOMPARE(guessed.code, 5);
+    for (const char* text : {"ovra: /dev/ttyUSB0 : Connexion impossible !", "--port SIMULATEUR",
+                             "Aucun port choisi", "ovra.ini) : /dev/ttyUSB0 est le port"})
+        QVERIFY2(guessed.err.contains(QLatin1String(text)), qPrintable(guessed.err));
     QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

@@ -210,6 +210,13 @@ void TestRs232Primitives::permissionMessageNamesTheDevicesGroup() {
     QCOMPARE(PortDeviceLocation(link), link);
     QVERIFY(PermissionDeniedText(link, PortDeviceLocation(link))
                 .contains(QStringLiteral("« dialout »")));
+    // A device of root's group, or one not found, still names the fix.
+    const QString unknownGroup =
+        PermissionDeniedText(QStringLiteral("ttyS0"), QStringLiteral("/no/such"));
+    QVERIFY2(unknownGroup.contains(QStringLiteral("« dialout »")) &&
+                 unknownGroup.contains(QStringLiteral("reconnectez-vous")) &&
+                 !unknownGroup.contains(QStringLiteral("autre programme")),
+             qPrintable(unknownGroup));
 #else
     QSKIP("the group of a device is a Linux matter");
 #endif

@@ -3,6 +3,7 @@
 
 #include "link/rs232.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -119,15 +120,25 @@ void TestSimExecutable::leavesAnotherSimulatorsLinkAlone() {
     QVERIFY(second.process.waitForFinished(5000));
     QVERIFY(!QFileInfo(link).isSymLink());
 
-    // A file that is not a link is not taken either.
+    // A file or a folder that is not a link is never taken, even with --force.
     QFile plain(link);
     QVERIFY(plain.open(QIODevice::WriteOnly));
+    QCOMPARE(plain.write("data"), qint64(4));
     plain.close();
-    QProcess onFile;
-    onFile.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"), {"--link", link});
-    QVERIFY(onFile.waitForFinished(5000));
-    QCOMPARE(onFile.exitCode(), 2);
-    QVERIFY(QFileInfo(link).isFile());
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    QVERIFY(QDir().mkdir(folder));
+    for (const QString& path : {link, folder}) {
+        for (const QStringList& extra : {QStringList(), QStringList{"--force"}}) {
+            QProcess onFile;
+            onFile.start(QStringLiteral(OVRA_BINARY_DIR "/ovra-sim"),
+                         QStringList{"--link", path} + extra);
+            QVERIFY(onFile.waitForFinished(5000));
+            QCOMPARE(onFile.exitCode(), 2);
+            QVERIFY(onFile.readAllStandardError().contains("not a symbolic link"));
+        }
+    }
+    QCOMPARE(QFileInfo(link).size(), qint64(4));
+    QVERIFY(QFileInfo(folder).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestSimExecutable)

@@ -85,6 +85,36 @@ bool LooksFrench(const QString& text) {
     return false;
 }
 
+// The keyboard letter of a caption ("C&ommunications" -> 'O'); null without one.
+QChar Mnemonic(const QString& caption) {
+    for (int i = caption.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < caption.size();
+         i = caption.indexOf(QLatin1Char('&'), i + 2)) {
+        if (caption.at(i + 1) != QLatin1Char('&'))
+            return caption.at(i + 1).toUpper();
+    }
+    return QChar();
+}
+
+// "File: R twice (Default directory, Recent files)" for every clash in `menu`
+// and in the menus it opens.
+QStringList MnemonicClashes(const QString& name, const QList<QAction*>& actions) {
+    QStringList clashes;
+    QHash<QChar, QStringList> byLetter;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        if (const QChar letter = Mnemonic(action->text()); !letter.isNull())
+            byLetter[letter] << action->text();
+        if (QMenu* submenu = action->menu())
+            clashes << MnemonicClashes(action->text(), submenu->actions());
+    }
+    for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes << QStringLiteral("%1: %2 in %3").arg(name, it.key(), it.value().join(", "));
+    }
+    return clashes;
+}
+
 } // namespace
 
 class TestLanguage : public QObject {
@@ -95,7 +125,11 @@ private slots:
     void moduleFiles();
     void startup_data();
     void startup();
+    void firstStartFollowsSystem_data();
+    void firstStartFollowsSystem();
     void everyWindowInEnglish();
+    void uniqueMnemonics_data();
+    void uniqueMnemonics();
     void switchRereadsWindows();
     void click_data();
     void click();
@@ -196,6 +230,37 @@ void TestLanguage::startup() {
     QCOMPARE(dialogs.Messages().size(), 0);
 }
 
+void TestLanguage::firstStartFollowsSystem_data() {
+    QTest::addColumn<QStringList>("settings"); // empty: no settings file
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<int>("locale");
+    using L = QStringList;
+    QTest::newRow("no file, France") << L() << "fr_FR" << FrenchLocaleId;
+    QTest::newRow("no file, Canada") << L() << "fr_CA" << FrenchLocaleId;
+    QTest::newRow("no file, Britain") << L() << "en_GB" << EnglishLocaleId;
+    QTest::newRow("no file, Germany") << L() << "de_DE" << EnglishLocaleId;
+    QTest::newRow("no key, France") << L{"[LANGUAGE]", "Other=1"} << "fr_FR" << FrenchLocaleId;
+    QTest::newRow("no key, Italy") << L{"[LANGUAGE]"} << "it_IT" << EnglishLocaleId;
+    QTest::newRow("English wins on French")
+        << L{"[LANGUAGE]", "Langue=English"} << "fr_FR" << EnglishLocaleId;
+    QTest::newRow("Francais wins on British")
+        << L{"[LANGUAGE]", "Langue=Francais"} << "en_GB" << FrenchLocaleId;
+    QTest::newRow("empty value is a choice")
+        << L{"[LANGUAGE]", "Langue="} << "en_GB" << FrenchLocaleId;
+}
+
+void TestLanguage::firstStartFollowsSystem() {
+    QFETCH(QStringList, settings);
+    QFETCH(QString, system);
+    QFETCH(int, locale);
+    TestDirectory dir;
+    if (!settings.isEmpty())
+        dir.WriteSettings(settings);
+    Context context;
+    dir.Prepare(context);
+    QCOMPARE(RunLocaleId(context, QLocale(system)), locale);
+}
+
 // With the English module, no window keeps a French text: every text looked
 // up has its English translation in the module, and nothing on screen carries
 // French letters. The windows are found as the application knows them, so a
@@ -232,6 +297,27 @@ void TestLanguage::everyWindowInEnglish() {
     QCOMPARE(dialogs.Dialogs().size(), 1);
     QCOMPARE(dialogs.Dialogs().first().request.caption, QStringLiteral("Open"));
     QCOMPARE(dialogs.Dialogs().first().request.filter, QStringLiteral("Measurement file (*.ovra)"));
+}
+
+void TestLanguage::uniqueMnemonics_data() {
+    QTest::addColumn<QString>("module");
+    QTest::newRow("French") << "";
+    QTest::newRow("English") << "ovraview2.ENG";
+}
+
+// Alt and a letter opens one item only, in every menu the bar holds, in both
+// languages: the menus are walked from the bar, so an item added later is too.
+void TestLanguage::uniqueMnemonics() {
+    QFETCH(QString, module);
+    TestDirectory dir;
+    Context context;
+    dir.Prepare(context);
+    ScriptedDialogs dialogs;
+    ProgramWindows windows(context, dialogs, nullptr, ProgramBeside(dir, module));
+    const QList<QAction*> bar = windows.FormMain->menuBar()->actions();
+    QVERIFY(bar.size() >= 4);
+    const QStringList clashes = MnemonicClashes(QStringLiteral("menu bar"), bar);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
 }
 
 // Windows that exist when a module is loaded are read again from it.
@@ -310,7 +396,12 @@ void TestLanguage::click() {
     if (answers.value(0) == MessageAnswer::Yes)
         dialogs.QueuePath(savePath.isEmpty() ? QString() : dir.FilePath(savePath));
     QStringList started;
-    main.SetRestart([&started](const QString& program) { started << program; });
+    // The program directory and Qt's options come back with the new language.
+    const QStringList options{"--program-directory", dir.Path(), "-platform", "offscreen"};
+    main.SetStartOptions(options);
+    main.SetRestart([&started](const QString& program, const QStringList& arguments) {
+        started << program << arguments;
+    });
 
     Child<QAction>(main, qPrintable(item))->trigger();
 
@@ -322,7 +413,7 @@ void TestLanguage::click() {
         QVERIFY(started.isEmpty());
     } else {
         QCOMPARE(ini, ("[LANGUAGE]\r\nLangue=" + written + "\r\n").toUtf8());
-        QCOMPARE(started, QStringList{QCoreApplication::applicationFilePath()});
+        QCOMPARE(started, QStringList{QCoreApplication::applicationFilePath()} + options);
     }
     // The marks keep the language of this run until the restart.
     QVERIFY(Child<QAction>(main, "MenuAnglais")->isChecked());

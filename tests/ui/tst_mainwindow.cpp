@@ -5,8 +5,11 @@
 #include "scripteddialogs.h"
 #include "testdirectory.h"
 
+#include "link/rs232.h"
+#include "settings/settings.h"
 #include "ui/dialogs/about.h"
 #include "ui/display/acquisitionview.h"
+#include "ui/instrument/memoire.h"
 #include "ui/main/main.h"
 #include "ui/main/startup.h"
 
@@ -40,6 +43,7 @@ private slots:
     void languageMarks_data();
     void languageMarks();
     void aboutWindow();
+    void blankWindowHint();
 
 private:
     std::unique_ptr<TestDirectory> m_directory;
@@ -220,11 +224,44 @@ void TestMainWindow::languageMarks() {
     // The language of the run does not change while it runs: the other
     // language asks for a restart.
     QStringList restarts;
-    window.SetRestart([&restarts](const QString& program) { restarts << program; });
+    window.SetRestart(
+        [&restarts](const QString& program, const QStringList&) { restarts << program; });
     (english ? francais : anglais)->trigger();
     QCOMPARE(restarts.size(), 1);
     QCOMPARE(anglais->isChecked(), english);
     QCOMPARE(francais->isChecked(), !english);
+}
+
+// The way in from the blank window: it names the shortcut and the port, its
+// demonstration link chooses the demonstration instrument and reads it, and
+// it is there only while no session is shown.
+void TestMainWindow::blankWindowHint() {
+    ProgramWindows windows(m_context, m_dialogs);
+    TFormMain& main = *windows.FormMain;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto* hint = Child<QLabel>(main, "BlankWindowHint");
+    QVERIFY(hint->isVisible());
+    QVERIFY(main.centralWidget()->rect().contains(hint->geometry()));
+    for (const QString& part : {QStringLiteral("Ctrl+O"), windows.FormRS232->PortName(),
+                                QStringLiteral("href=\"demonstration\"")})
+        QVERIFY2(hint->text().contains(part), qPrintable(hint->text()));
+
+    emit hint->linkActivated(QStringLiteral("demonstration"));
+    QCOMPARE(windows.FormRS232->PortName(), QStringLiteral("SIMULATEUR"));
+    QCOMPARE(ReadSetting(m_context, SettingKeys::ComNumberSerial), QStringLiteral("SIMULATEUR"));
+    QVERIFY(hint->text().contains(QStringLiteral("SIMULATEUR")));
+    QVERIFY(windows.FormMemoire->isVisible());
+    QCOMPARE(m_dialogs.Messages().size(), 0);
+    QVERIFY(m_context.StoredAcquisitionCount > 0);
+    windows.FormMemoire->reject();
+
+    m_dialogs.QueuePath(SamplePath(QStringLiteral("rolle3")));
+    main.MenuOpenClick();
+    QCOMPARE(m_context.Session.SessionState, SessionSaved);
+    QVERIFY(!hint->isVisible());
+    main.MenuCloseClick();
+    QVERIFY(hint->isVisible());
 }
 
 void TestMainWindow::aboutWindow() {

@@ -29,6 +29,7 @@ private slots:
     void textLines();
     void reportSheet_data();
     void reportSheet();
+    void failedPrintIsTold();
     void nothingPrinted_data();
     void nothingPrinted();
     void cursorLinesInPicture();
@@ -234,14 +235,23 @@ void TestPrint::reportSheet() {
                       r.width() * scale, r.height() * scale);
     };
 
-    // The picture: everything not white between the two text bands (the
-    // window's plain background is grey).
-    const QRectF expected = onSheet(FitReportPicture(picture.size(), page, 80));
+    // The picture's ground is the paper's white, not the style's grey; what
+    // is drawn on it lands where the picture's placement puts it.
+    QCOMPARE(picture.pixel(2, picture.height() - 2), qRgb(255, 255, 255));
+    const auto drawn = [](QRgb p) {
+        return qGray(p) < 250;
+    };
+    const QRect content = PixelBounds(picture, picture.rect(), drawn);
+    const QRectF fitted = onSheet(FitReportPicture(picture.size(), page, 80));
+    const double across = fitted.width() / picture.width();
+    const double down = fitted.height() / picture.height();
+    const QRectF expected(fitted.left() + content.left() * across,
+                          fitted.top() + content.top() * down, content.width() * across,
+                          content.height() * down);
     const int band = int(paint.height() * scale * 0.07);
     const QRect middle(0, int(paint.top() * scale) + band, sheet.width(),
                        int(paint.height() * scale) - 2 * band);
-    QVERIFY(qGray(picture.pixel(2, picture.height() - 2)) < 245);
-    const QRect found = PixelBounds(sheet, middle, [](QRgb p) { return qGray(p) < 250; });
+    const QRect found = PixelBounds(sheet, middle, drawn);
     QVERIFY2(qAbs(found.left() - expected.left()) <= 2 && qAbs(found.top() - expected.top()) <= 2 &&
                  qAbs(found.right() + 1 - expected.right()) <= 2 &&
                  qAbs(found.bottom() + 1 - expected.bottom()) <= 2,
@@ -270,6 +280,26 @@ void TestPrint::reportSheet() {
     const double footerLeft = (paint.left() + page.width() / 50) * scale;
     QVERIFY(footerInk.left() >= footerLeft - 2 && footerInk.left() <= footerLeft + 8);
     QVERIFY(footerInk.width() > titleInk.width()); // the caption is the longer line here
+}
+
+// A printer that refuses the job is told, not passed over in silence.
+void TestPrint::failedPrintIsTold() {
+    TestDirectory dir;
+    Context context;
+    dir.Prepare(context);
+    ScriptedDialogs dialogs;
+    ProgramWindows windows(context, dialogs);
+    OpenSample(windows, dialogs, dir);
+    dialogs.Clear();
+    const QString unwritable = dir.FilePath(QStringLiteral("no/such/folder/report.pdf"));
+    dialogs.QueuePath(unwritable);
+    AnswerPrintWindow(*windows.FormPrint, QStringLiteral("Cave"), true);
+    windows.FormMain->MenuPrintClick();
+    QCOMPARE(dialogs.Messages().size(), 1);
+    QVERIFY2(dialogs.Messages().first().text.contains(QStringLiteral("a échoué")) &&
+                 dialogs.Messages().first().text.contains(unwritable),
+             qPrintable(dialogs.Messages().first().text));
+    QVERIFY(Child<QProgressBar>(*windows.FormMain, "LMDProgressBar")->isVisible());
 }
 
 void TestPrint::nothingPrinted_data() {

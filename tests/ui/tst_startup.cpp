@@ -84,27 +84,43 @@ void TestStartup::programOptions_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("directoryGiven"); // the existing directory "."
     QTest::addColumn<QStringList>("rest");
+    QTest::addColumn<QStringList>("given"); // "DIR" stands for the directory made absolute
     QTest::addColumn<QString>("error");
     using L = QStringList;
-    QTest::newRow("none") << L() << false << L() << "";
-    QTest::newRow("a file") << L{"a.ovra"} << false << L{"a.ovra"} << "";
+    const L dir{"--program-directory", "DIR"};
+    QTest::newRow("none") << L() << false << L() << L() << "";
+    QTest::newRow("a file") << L{"a.ovra"} << false << L{"a.ovra"} << L() << "";
     QTest::newRow("directory then file")
-        << L{"--program-directory", ".", "a.ovra"} << true << L{"a.ovra"} << "";
+        << L{"--program-directory", ".", "a.ovra"} << true << L{"a.ovra"} << dir << "";
     QTest::newRow("file then directory")
-        << L{"a.ovra", "--program-directory", "."} << true << L{"a.ovra"} << "";
-    QTest::newRow("another dash argument is a file") << L{"-x.ovra"} << false << L{"-x.ovra"} << "";
-    QTest::newRow("no value") << L{"--program-directory"} << false << L() << "needs a value";
-    QTest::newRow("empty value") << L{"--program-directory", ""} << false << L() << "needs a value";
+        << L{"a.ovra", "--program-directory", "."} << true << L{"a.ovra"} << dir << "";
+    QTest::newRow("Qt's options pass")
+        << L{"-platform", "xcb", "--style=fusion", "-reverse", "a.ovra"} << false << L{"a.ovra"}
+        << L{"-platform", "xcb", "--style=fusion", "-reverse"} << "";
+    QTest::newRow("after --, a dash file")
+        << L{"--", "-x.ovra", "--bogus"} << false << L{"-x.ovra", "--bogus"} << L() << "";
+    QTest::newRow("a lone dash is a file") << L{"-"} << false << L{"-"} << L() << "";
+    QTest::newRow("unknown long option")
+        << L{"--bogus"} << false << L() << L() << "option inconnue --bogus";
+    QTest::newRow("unknown short option")
+        << L{"a.ovra", "-x.ovra"} << false << L() << L() << "option inconnue -x.ovra";
+    QTest::newRow("Qt switch with a value")
+        << L{"-reverse=1"} << false << L() << L() << "option inconnue -reverse=1";
+    QTest::newRow("no value") << L{"--program-directory"} << false << L() << L()
+                              << "attend une valeur";
+    QTest::newRow("empty value") << L{"--program-directory", ""} << false << L() << L()
+                                 << "attend une valeur";
     QTest::newRow("no such directory") << L{"--program-directory", "/no/such/dir"} << false << L()
-                                       << "/no/such/dir: no such directory";
+                                       << L() << "/no/such/dir : dossier inexistant";
     QTest::newRow("twice") << L{"--program-directory", ".", "--program-directory", "."} << true
-                           << L() << "given twice";
+                           << L() << L() << "donnée deux fois";
 }
 
 void TestStartup::programOptions() {
     QFETCH(QStringList, arguments);
     QFETCH(bool, directoryGiven);
     QFETCH(QStringList, rest);
+    QFETCH(QStringList, given);
     QFETCH(QString, error);
     const ProgramOptions options = ReadProgramOptions(arguments);
     QVERIFY2(error.isEmpty() ? options.error.isEmpty() : options.error.contains(error),
@@ -114,6 +130,8 @@ void TestStartup::programOptions() {
     QCOMPARE(options.rest, rest);
     // Made absolute: the current directory moves to it at start.
     QCOMPARE(options.programDirectory, directoryGiven ? QDir::currentPath() : QString());
+    given.replaceInStrings(QStringLiteral("DIR"), QDir::currentPath());
+    QCOMPARE(options.given, given);
 }
 
 void TestStartup::dataFolderMadeAtFirstStart() {

@@ -2,9 +2,9 @@
 // on its first line of output, then serves until it is told to stop (SIGINT
 // or SIGTERM), across as many connections as the program makes.
 
+#include "ptyserver.h"
 #include "sim/instrument.h"
 #include "sim/line.h"
-#include "ptyserver.h"
 #include "sim/scenario.h"
 
 #include <QCommandLineParser>
@@ -117,7 +117,8 @@ int main(int argc, char** argv) {
         QStringLiteral("PATH"));
     const QCommandLineOption force(
         QStringLiteral("force"),
-        QStringLiteral("With --link: replace what is there (another simulator's link)."));
+        QStringLiteral("With --link: replace a symbolic link that is there (another "
+                       "simulator's); never a file or a folder."));
     const QCommandLineOption pace(
         QStringLiteral("pace"), QStringLiteral("Carry bytes at the real line rate of 57600 baud."));
     const QCommandLineOption baud(QStringLiteral("baud"),
@@ -247,9 +248,15 @@ int main(int argc, char** argv) {
     if (!linkPath.isEmpty()) {
         // Another simulator may be serving through it: taking it over would
         // cut that one off, and removing it at the end would leave neither.
+        // A file or a folder there is someone's data: --force replaces only
+        // a link, which holds nothing but the name of a device.
         const QFileInfo existing(linkPath);
         if (existing.exists() || existing.isSymLink()) {
-            if (!parser.isSet(force) || existing.isDir())
+            if (!existing.isSymLink())
+                return Fail(QStringLiteral("%1 exists and is not a symbolic link; it is left "
+                                           "alone, even with --force (choose another --link path)")
+                                .arg(linkPath));
+            if (!parser.isSet(force))
                 return Fail(QStringLiteral("%1 exists; give --force to replace it").arg(linkPath));
             QFile::remove(linkPath);
         }

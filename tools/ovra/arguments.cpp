@@ -155,5 +155,9 @@ bool PrintOut(const QString& text) {
 }
 
 void PrintError(const QString& text) {
+    QTextStream(stderr) << ErrorPrefix << text << '\n';
+}
+
+void PrintNote(const QString& text) {
     QTextStream(stderr) << text << '\n';
 }

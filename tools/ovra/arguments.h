@@ -13,6 +13,8 @@
 
 #include <initializer_list>
 
+inline constexpr char ErrorPrefix[] = "ovra: ";
+
 struct OptionSpec {
     const char* name;        // "--json", "-o"
     bool takesValue = false; // "-o FILE"
@@ -36,8 +38,12 @@ bool ParseArguments(const QStringList& args, std::initializer_list<OptionSpec> o
 
 // Writes the text to standard output; false when it cannot.
 bool PrintOut(const QString& text);
-// One line on standard error.
+// An error on standard error, after "ovra: ", the same in every language, so
+// that scripts and a reader of a log can tell the tool's errors apart.
 void PrintError(const QString& text);
+// A line on standard error that is no error: what was written, a warning
+// the user goes on after, progress.
+void PrintNote(const QString& text);
 
 // Parses ARGS of a command and, when they are wrong, tells it as a usage
 // error: the command then returns `status`.

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -75,6 +76,18 @@ int RunDownloadAll(const CommandLine& line) {
                        .arg(QDir::toNativeSeparators(args.directory)));
         return ExitFileError;
     }
+    // Before anything is fetched: downloads take minutes each, and a folder
+    // that refuses the files would only say so after all of them. A file
+    // made there answers for permissions, ACLs and read-only mounts alike.
+    QTemporaryFile probe(folder.filePath(QStringLiteral(".ovra-XXXXXX")));
+    if (!probe.open()) {
+        PrintError(QCoreApplication::translate(
+                       "ovra", "le dossier %1 n'est pas accessible en écriture (%2) ; rien n'a "
+                               "été téléchargé")
+                       .arg(QDir::toNativeSeparators(args.directory), probe.errorString()));
+        return ExitUsage;
+    }
+    probe.remove();
 
     InstrumentAction action(line);
     InstrumentConsole console(action.link(), action.context());
@@ -96,6 +109,7 @@ int RunDownloadAll(const CommandLine& line) {
     const int total = int(entries.size());
     int worst = ExitSuccess;
     int fetched = 0, skipped = 0, failed = 0;
+    int notAttempted = total; // the first row not tried once the loop stops
     for (int row = 0; row < total; ++row) {
         const QString path = folder.filePath(names[row]);
         const QString head = QCoreApplication::translate("ovra", "[%1/%2] %3 : ")
@@ -105,6 +119,7 @@ int RunDownloadAll(const CommandLine& line) {
         if (console.Interrupted()) {
             PrintError(QCoreApplication::translate("ovra", "Lecture annulée"));
             worst = std::max<int>(worst, ExitCancelled);
+            notAttempted = row;
             break;
         }
         console.SetPhase(names[row]);
@@ -143,13 +158,19 @@ int RunDownloadAll(const CommandLine& line) {
         PrintOut(head + QCoreApplication::translate("ovra", "ÉCHEC") + QLatin1Char('\n'));
         ++failed;
         worst = std::max(worst, status);
-        if (status == ExitCancelled)
+        if (status == ExitCancelled) {
+            notAttempted = row + 1;
             break;
+        }
     }
     PrintOut(
         QCoreApplication::translate("ovra", "%1 téléchargée(s), %2 déjà présente(s), %3 en échec\n")
             .arg(fetched)
             .arg(skipped)
             .arg(failed));
+    // After a cancel, the user knows what the next run will fetch.
+    if (notAttempted < total)
+        PrintOut(QCoreApplication::translate("ovra", "non tentée(s) : %1\n")
+                     .arg(names.mid(notAttempted).join(QStringLiteral(", "))));
     return worst;
 }

@@ -113,7 +113,7 @@ int RunExport(const CommandLine& line) {
     if (!output.isEmpty()) {
         const QString problem = OutputFileProblem(output, {input}, args.Has("--force"));
         if (!problem.isEmpty()) {
-            PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
+            PrintError(problem);
             return ExitUsage;
         }
     }
@@ -132,9 +132,9 @@ int RunExport(const CommandLine& line) {
         return WriteStandardOutput(csv) ? ExitSuccess : ExitFileError;
     const WriteOutcome written = WriteFileChecked(output, csv);
     if (written.ok) {
-        PrintError(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
-                       .arg(session.MeasurementCount)
-                       .arg(output));
+        PrintNote(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
+                      .arg(session.MeasurementCount)
+                      .arg(output));
         return ExitSuccess;
     }
     PrintError(QCoreApplication::translate("ovra", "Impossible d'écrire le fichier %1 : %2")
@@ -160,16 +160,15 @@ const CommandRegistration exportCsv(
 
 int ReadForCommand(const QString& file, Session& session) {
     const FileOutcome outcome = ReadMeasurementFile(file, session);
-    QTextStream err(stderr);
     switch (outcome.kind) {
     case FileOutcome::Accepted:
         return ExitSuccess;
     case FileOutcome::Rejected:
-        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
-            << '\n';
+        PrintError(
+            QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file));
         return ExitRejected;
     case FileOutcome::Failed:
-        err << outcome.message << '\n';
+        PrintError(outcome.message);
         return ExitFileError;
     }
     return ExitFileError;

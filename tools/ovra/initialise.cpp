@@ -32,7 +32,7 @@ class ConsoleObserver : public InitialisationObserver {
 public:
     void StatusChanged(const QString& text) override {
         if (m_terminal && !text.isEmpty())
-            PrintError(text);
+            PrintNote(text);
     }
     void Tell(const InitialisationMessage& message) override {
         if (message.kind == InitialisationMessage::Information) {
@@ -41,7 +41,7 @@ public:
         }
         PrintError(ConsoleText(message.text));
         if (!message.details.isEmpty())
-            PrintError(message.details);
+            PrintNote(message.details);
     }
 
 private:
@@ -107,7 +107,7 @@ int RunInitialise(const CommandLine& line) {
         // The instrument would store another date than the one asked for.
         if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
             PrintError(QCoreApplication::translate(
-                           "ovra", "ovra : --clock %1 (ou now, keep) ; rien n'a été envoyé")
+                           "ovra", "--clock %1 (ou now, keep) ; rien n'a été envoyé")
                            .arg(problem));
             return ExitUsage;
         }
@@ -136,7 +136,7 @@ int RunInitialise(const CommandLine& line) {
         return ExitUsage;
     }
     if (!file.missing.empty())
-        PrintError(MissingKeysText(file.missing));
+        PrintNote(MissingKeysText(file.missing));
 
     InstrumentAction action(line);
     TFormRS232& link = action.link();

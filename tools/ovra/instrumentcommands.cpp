@@ -138,7 +138,7 @@ int RunDownload(const CommandLine& line) {
     // find a file it may not write.
     if (const QString problem = OutputFileProblem(output, {}, args.Has("--force"));
         !problem.isEmpty()) {
-        PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
+        PrintError(problem);
         return ExitUsage;
     }
 
@@ -176,10 +176,10 @@ int RunDownload(const CommandLine& line) {
         PrintError(written.message);
         return ExitFileError;
     }
-    PrintError(QCoreApplication::translate("ovra", "Acquisition %1 (%2 mesures) écrite dans %3")
-                   .arg(entry.Number)
-                   .arg(context.Session.MeasurementCount)
-                   .arg(output));
+    PrintNote(QCoreApplication::translate("ovra", "Acquisition %1 (%2 mesures) écrite dans %3")
+                  .arg(entry.Number)
+                  .arg(context.Session.MeasurementCount)
+                  .arg(output));
     return ExitSuccess;
 }
 
@@ -208,7 +208,7 @@ int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
     if (!output.isEmpty()) {
         if (const QString problem = OutputFileProblem(output, {}, args.Has("--force"));
             !problem.isEmpty()) {
-            PrintError(QCoreApplication::translate("ovra", "ovra : %1").arg(problem));
+            PrintError(problem);
             return ExitUsage;
         }
     }
@@ -241,9 +241,9 @@ int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
                        .arg(ParameterFileWriteRefused(output), reason));
         return ExitFileError;
     }
-    PrintError(QCoreApplication::translate("ovra", "%1 paramètres écrits dans %2")
-                   .arg(ParameterCount)
-                   .arg(output));
+    PrintNote(QCoreApplication::translate("ovra", "%1 paramètres écrits dans %2")
+                  .arg(ParameterCount)
+                  .arg(output));
     return ExitSuccess;
 }
 
@@ -309,8 +309,8 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
         return ExitUsage;
     }
     if (!read.missing.empty())
-        PrintError(QCoreApplication::translate("ovra", "Clés absentes, envoyées comme \"0\" : %1")
-                       .arg(KeysText(read.missing)));
+        PrintNote(QCoreApplication::translate("ovra", "Clés absentes, envoyées comme \"0\" : %1")
+                      .arg(KeysText(read.missing)));
     // The instrument takes the whole set: every entry is sent, as the
     // configuration window does.
     session.Parameters = read.values;
@@ -391,8 +391,7 @@ int RunClock(const CommandLine& line) {
         when = QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
     // The instrument would store another date than the one asked for.
     if (const QString problem = ClockTextProblem(when); !problem.isEmpty()) {
-        PrintError(
-            QCoreApplication::translate("ovra", "ovra : %1 ; rien n'a été envoyé").arg(problem));
+        PrintError(QCoreApplication::translate("ovra", "%1 ; rien n'a été envoyé").arg(problem));
         return ExitUsage;
     }
     InstrumentAction action(line);

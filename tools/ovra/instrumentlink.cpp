@@ -1,10 +1,11 @@
 #include "instrumentlink.h"
 
-#include "sim/demonstration.h"
 #include "link/linkmessages.h"
 #include "settings/settings.h"
+#include "sim/demonstration.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 InstrumentAction::InstrumentAction(const CommandLine& line)
     : m_link(m_context, sim::MakeInstrumentPort()) {
@@ -12,8 +13,12 @@ InstrumentAction::InstrumentAction(const CommandLine& line)
     // the default here.
     m_context.ProgramDirectory =
         line.programDirectory.isEmpty() ? FindProgramDirectory().directory : line.programDirectory;
-    m_link.SetPortName(line.port.isEmpty() ? ReadSetting(m_context, SettingKeys::ComNumberSerial)
-                                           : line.port);
+    m_context.PortChosenOnCommandLine = true;
+    const std::optional<QString> stored =
+        line.port.isEmpty() ? ReadStoredSetting(m_context, SettingKeys::ComNumberSerial)
+                            : std::optional<QString>(line.port);
+    m_defaultPortTried = !stored;
+    m_link.SetPortName(stored.value_or(DefaultSerialPortName()));
     // As the port window applies them at start.
     m_link.SetReadTimeouts(TFormRS232::WorkingReadTimeoutMs);
 }
@@ -21,7 +26,14 @@ InstrumentAction::InstrumentAction(const CommandLine& line)
 int InstrumentAction::Connect() {
     if (m_link.Connect())
         return ExitSuccess;
-    PrintError(AboutDevice(ConnectionFailureText(m_link)));
+    PrintError(AboutDevice(ConnectionFailureText(m_context, m_link)));
+    // Otherwise the user would not know where the name came from.
+    if (m_defaultPortTried)
+        PrintNote(
+            QCoreApplication::translate(
+                "ovra", "Aucun port choisi (ni --port, ni dans %1) : %2 est le port par "
+                        "défaut du système.")
+                .arg(QDir::toNativeSeparators(SettingsFileName(m_context)), m_link.PortName()));
     return ExitNoConnection;
 }
 

@@ -30,4 +30,6 @@ public:
 private:
     Context m_context;
     TFormRS232 m_link;
+    // Neither --port nor a port in the settings: the platform's default was tried.
+    bool m_defaultPortTried = false;
 };

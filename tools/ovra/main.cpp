@@ -1,6 +1,7 @@
 // The dispatcher of the command-line companion: the options that come before
 // the command, the commands' usage and help, then the command itself.
 
+#include "arguments.h"
 #include "commands.h"
 
 #include "settings/language.h"
@@ -40,8 +41,8 @@ constexpr char ToolOptions[] = QT_TRANSLATE_NOOP(
             "                               du programme)\n"
             "  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le\n"
             "                               trouve)\n"
-            "  -h, --help                   cette aide ; \"ovra COMMANDE --help\" pour celle\n"
-            "                               d'une commande\n"
+            "  -h, --help                   cette aide ; pour celle d'une commande :\n"
+            "                               \"ovra help COMMANDE\" ou \"ovra COMMANDE --help\"\n"
             "  --version                    la version\n"
             "\n"
             "codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,\n"
@@ -67,6 +68,12 @@ void WriteToolUsage(QTextStream& out) {
             out << "  " << synopsis.leftJustified(Column) << ' ';
         out << Tr(command.summary) << '\n';
     }
+}
+
+void WriteToolHelp() {
+    QTextStream out(stdout);
+    WriteToolUsage(out);
+    out << '\n' << Tr(ToolOptions);
 }
 
 void WriteCommandUsage(QTextStream& out, const QString& name, const RegisteredCommand& command) {
@@ -128,7 +135,7 @@ void PrintUsage() {
 
 int UsageError(const CommandLine& line, const QString& message) {
     QTextStream err(stderr);
-    err << QCoreApplication::translate("ovra", "ovra : %1").arg(message) << '\n';
+    err << ErrorPrefix << message << '\n';
     const auto found = Commands().find(line.command);
     if (found == Commands().end()) {
         WriteToolUsage(err);
@@ -160,15 +167,12 @@ int main(int argc, char** argv) {
         line.programDirectory.isEmpty() ? FindProgramDirectory().directory : line.programDirectory;
     LanguageModules languages(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ovraview2")));
-    languages.Load(SelectedLocaleId(ReadSetting(settings, SettingKeys::Langue)));
+    languages.Load(RunLocaleId(settings, SystemMessagesLocale()));
 
     switch (options.outcome) {
-    case ToolOptionsRead::Help: {
-        QTextStream out(stdout);
-        WriteToolUsage(out);
-        out << '\n' << Tr(ToolOptions);
+    case ToolOptionsRead::Help:
+        WriteToolHelp();
         return ExitSuccess;
-    }
     case ToolOptionsRead::Version:
         QTextStream(stdout) << "ovra " << OVRA_VERSION << '\n';
         return ExitSuccess;
@@ -181,6 +185,14 @@ int main(int argc, char** argv) {
     case ToolOptionsRead::Command:
         break;
     }
+    // "ovra help [COMMAND]" is "ovra --help" or "ovra COMMAND --help".
+    const bool helpWord = !args.isEmpty() && args.first() == QLatin1String("help");
+    if (helpWord && args.size() == 1) {
+        WriteToolHelp();
+        return ExitSuccess;
+    }
+    if (helpWord)
+        args = QStringList{args.at(1), QStringLiteral("--help")};
     if (args.isEmpty())
         return UsageError(line, QCoreApplication::translate("ovra", "aucune commande donnée"));
     const QString name = args.takeFirst();

@@ -111,13 +111,12 @@ bool ParseRange(const ParsedArguments& args, qint32 count, Range& range) {
     for (const auto& [name, value] :
          {std::pair<const char*, qint64*>{"--from", &from}, {"--to", &to}}) {
         if (args.Has(name) && !ParseNumber(args.Value(name), 1, count, *value)) {
-            PrintError(QCoreApplication::translate("ovra", "ovra : %1")
-                           .arg(NumberRangeText(QString::fromLatin1(name), 1, count)));
+            PrintError(NumberRangeText(QString::fromLatin1(name), 1, count));
             return false;
         }
     }
     if (from > to) {
-        PrintError(QCoreApplication::translate("ovra", "ovra : --from %1 est après --to %2")
+        PrintError(QCoreApplication::translate("ovra", "--from %1 est après --to %2")
                        .arg(from)
                        .arg(to));
         return false;

@@ -93,9 +93,10 @@ bool TFormPrint::FicheImprime(QWidget& form, int percent, const QString& title,
     const QPoint titleAt = ReportTitlePosition(page, metrics.horizontalAdvance(title));
     painter.drawText(titleAt + QPoint(0, metrics.ascent()), title);
     painter.drawText(ReportFooterPosition(page) + QPoint(0, metrics.ascent()), footer);
-    painter.end();
+    // The job is handed to the printer here; a refusal shows only now.
+    const bool finished = painter.end();
 
     m_printer.setPageOrientation(remembered);
     QGuiApplication::restoreOverrideCursor();
-    return pictured;
+    return pictured && finished;
 }

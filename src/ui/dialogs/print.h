@@ -27,8 +27,9 @@ public:
     // Prints one landscape sheet: the picture of the form's client area at
     // `percent` of the largest size that fits, centred, the title centred at
     // the top and the footer at the bottom left. The printer's orientation is
-    // restored afterwards. False when no page could be begun or the picture
-    // could not be taken (the text lines are then printed without it).
+    // restored afterwards. False when no page could be begun, the printer
+    // refused the job, or the picture could not be taken (the text lines are
+    // then printed without it).
     bool FicheImprime(QWidget& form, int percent, const QString& title, const QString& footer);
 
     void PrintButtonClick();

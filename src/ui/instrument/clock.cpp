@@ -195,7 +195,7 @@ void TFormClock::RunExchange(const QString& clock) {
     SetBusy(true);
     bool read = false;
     if (!m_link->Connect()) {
-        m_dialogs.ShowMessage(this, ConnectionFailureText(*m_link), MessageIcon::Warning,
+        m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, *m_link), MessageIcon::Warning,
                               MessageButtons::Ok);
     } else {
         ExchangeFailure failure;

@@ -205,7 +205,11 @@ void TFormCommunication::hideEvent(QHideEvent* event) {
 }
 
 void TFormCommunication::ButtonCloseClick() {
-    const QString port = ComNumberComboBoxSerial->currentText().trimmed();
+    ChoosePort(ComNumberComboBoxSerial->currentText().trimmed());
+    accept();
+}
+
+void TFormCommunication::ChoosePort(const QString& port) {
     m_link.SetPortName(port);
     ComNumberComboBoxSerial->setEditText(port);
     const QString speed = BaudRateComboBoxSerial->currentIndex() >= 0
@@ -215,7 +219,6 @@ void TFormCommunication::ButtonCloseClick() {
     // refused write only means it is not remembered.
     if (WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::ComNumberSerial, port))
         WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::BaudRateSerial, speed);
-    accept();
 }
 
 void TFormCommunication::ButtonCancelClick() {

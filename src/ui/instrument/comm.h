@@ -51,6 +51,9 @@ public:
     // typed or picked is not lost every second.
     void RefreshListePorts();
     void ButtonCloseClick();
+    // The port in use from now on, remembered in the settings as "Fermer"
+    // remembers it; the speed shown is stored with it.
+    void ChoosePort(const QString& port);
     void ButtonCancelClick();
 
 public slots:

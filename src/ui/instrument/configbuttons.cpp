@@ -91,7 +91,7 @@ void TFormConfig::ButtonReadClick() {
         return;
     BeginReadWrite(ButtonRead);
     if (!m_link->Connect()) {
-        Tell(ConnectionFailureText(*m_link), MessageIcon::Warning);
+        Tell(ConnectionFailureText(m_context, *m_link), MessageIcon::Warning);
     } else {
         SetStatus(tr("Lecture des paramètres..."));
         Session& session = m_context.Session;
@@ -125,7 +125,7 @@ void TFormConfig::ButtonWriteClick() {
     if (!conversion.isEmpty()) {
         TellConversion({conversion});
     } else if (!m_link->Connect()) {
-        Tell(ConnectionFailureText(*m_link), MessageIcon::Warning);
+        Tell(ConnectionFailureText(m_context, *m_link), MessageIcon::Warning);
     } else {
         SetStatus(tr("Effacement des paramètres..."));
         SetStatus(tr("Envoi des paramètres..."));

@@ -33,7 +33,7 @@ TFormMemoire::TFormMemoire(Context& context, DialogService& dialogs, QWidget* pa
     , m_context(context)
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FormMemoire"));
-    setWindowTitle(tr("Lecture"));
+    setWindowTitle(tr("Lecture", "the window of the instrument's memory"));
     setAttribute(Qt::WA_QuitOnClose, false);
     CreateControls();
 
@@ -241,7 +241,7 @@ void TFormMemoire::ButtonReadClick() {
         m_exchangeRunning = false;
         ButtonClose->setEnabled(true);
         LMDListBoxMesuresSelect();
-        m_dialogs.ShowMessage(this, ConnectionFailureText(*m_link), MessageIcon::Warning,
+        m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, *m_link), MessageIcon::Warning,
                               MessageButtons::Ok);
         emit ExchangeFinished();
         return;

@@ -5,6 +5,7 @@
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/directory.h"
 #include "ui/display/acquisitionview.h"
+#include "ui/main/blankhint.h"
 #include "ui/main/programnames.h"
 
 #include <QActionGroup>
@@ -59,6 +60,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* 
     SaveDataDialog.confirmOverwrite = true;
 
     ReadLanguageMarks();
+    UpdateBlankHint();
     ReadDirectories();
     m_context.Session.SessionState = SessionEmpty;
     SetSessionMenus(false);
@@ -93,6 +95,8 @@ void TFormMain::CreateCentralArea() {
     LMDProgressBar->setValue(0);
     LMDProgressBar->setTextVisible(false);
     layout->addWidget(LMDProgressBar);
+    m_blankHint = new BlankWindowHint(central);
+    connect(m_blankHint, &QLabel::linkActivated, this, &TFormMain::BlankHintLinkActivated);
     setCentralWidget(central);
 }
 
@@ -141,6 +145,7 @@ void TFormMain::SetSessionMenus(bool open) {
     const bool spectra = open && TabulatedMeasurementCount(m_context.Session) > 0;
     MenuOverview->setEnabled(spectra);
     MenuExportTable->setEnabled(spectra);
+    m_blankHint->setVisible(!open);
 }
 
 void TFormMain::ShowSecondaryWindow(QWidget& window) {
@@ -170,9 +175,12 @@ void TFormMain::MenuExitClick() {
 
 void TFormMain::paintEvent(QPaintEvent*) {
     // A faint blue at the top fading to white at the bottom, in even bands.
-    if (!m_backgroundFill)
-        return; // the window's plain background, filled by Qt
     QPainter painter(this);
+    // The printed picture's ground is the paper's white, not the style's grey.
+    if (!m_backgroundFill) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
     const int height = this->height();
     for (int step = 0; step < BackgroundSteps; ++step) {
         const int top = height * step / BackgroundSteps;

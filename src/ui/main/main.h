@@ -14,6 +14,7 @@
 #include <functional>
 
 class AcquisitionView;
+class BlankWindowHint;
 class QAction;
 class QLabel;
 class QActionGroup;
@@ -93,11 +94,14 @@ public:
     bool SwitchLanguage(QAction* item);
     // Stores the language of `item` and starts the program again in it.
     void MenuLangueClick(QAction* item);
-    // How the program is restarted, given the executable's path. By default a
-    // new process is started and this one's event loop ends; a test records
-    // the request instead.
-    using Restart = std::function<void(const QString& program)>;
+    // How the program is restarted, given the executable's path and its
+    // arguments. By default a new process is started and this one's event
+    // loop ends; a test records the request instead.
+    using Restart = std::function<void(const QString& program, const QStringList& arguments)>;
     void SetRestart(Restart restart) { m_restart = std::move(restart); }
+    // The start options the restart passes on (the program directory, Qt's
+    // own), so that the new language comes back with the same settings.
+    void SetStartOptions(const QStringList& options) { m_startOptions = options; }
     void MenuExitClick();
     void MenuWhatClick();
     void MenuDefaultDirectoryClick();
@@ -120,6 +124,9 @@ public:
     void EndExchange();
     // A line under the window while the port is the demonstration instrument.
     void ShowInstrumentKind();
+    // The links of the blank window's hint: "open", "read", "demonstration";
+    // the last one chooses the demonstration instrument, then reads it.
+    void BlankHintLinkActivated(const QString& link);
 
     // Around the picture of the printed report: no background gradient, no
     // progress bar, opaque boxes; and back.
@@ -160,6 +167,8 @@ private:
     // The captions and filter of the measurement file dialogs, in the language in use.
     void SetDataDialogsTexts();
     void SetSessionMenus(bool open);
+    // The blank window's hint in the language in use, naming the port in use.
+    void UpdateBlankHint();
     // Closes the session, reads `path` and opens it when it was read.
     FileOutcome LoadMeasurementFile(const QString& path);
     // What "Ouvrir" does once the file is chosen.
@@ -196,6 +205,7 @@ private:
     DialogService& m_dialogs;
     LanguageModules* m_languages = nullptr;
     Restart m_restart;
+    QStringList m_startOptions;
     SecondaryWindows m_windows;
     AcquisitionView* m_view = nullptr;
     TFormOverview* m_overview = nullptr;
@@ -228,6 +238,7 @@ private:
     QTimer* LMDHiTimerAutoDetection = nullptr;
     QObject* m_closeRefusal = nullptr;
     QLabel* m_instrumentNote = nullptr;
+    BlankWindowHint* m_blankHint = nullptr;
 
     struct KeptParameters {
         bool kept = false;

@@ -101,7 +101,7 @@ void TFormMain::MenuInitializationClick() {
     if (!connected) {
         RestoreSessionParameters();
         setEnabled(true);
-        m_dialogs.ShowMessage(this, ConnectionFailureText(link), MessageIcon::Warning,
+        m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link), MessageIcon::Warning,
                               MessageButtons::Ok);
         return;
     }

@@ -7,9 +7,11 @@
 #include "link/linkmessages.h"
 #include "link/portselect.h"
 #include "link/rs232.h"
+#include "settings/settings.h"
 #include "ui/instrument/comm.h"
 #include "ui/instrument/config.h"
 #include "ui/instrument/memoire.h"
+#include "ui/main/blankhint.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,6 +60,7 @@ void TFormMain::AttachInstrumentWindows() {
 }
 
 void TFormMain::ShowInstrumentKind() {
+    UpdateBlankHint();
     // Said plainly, so that nobody takes the demonstration's acquisitions for
     // measurements of their own.
     const bool simulated =
@@ -78,6 +81,24 @@ void TFormMain::ShowInstrumentKind() {
         tr("Instrument simulé (démonstration) : les acquisitions lues ne sont pas des mesures "
            "réelles. Choisissez le port de l'instrument dans Instrument > Communications."));
     statusBar()->show();
+}
+
+void TFormMain::UpdateBlankHint() {
+    const QString port = m_windows.FormRS232 ? m_windows.FormRS232->PortName()
+                                             : ReadSetting(m_context, SettingKeys::ComNumberSerial);
+    m_blankHint->SetTexts(MenuOpen->shortcut().toString(QKeySequence::NativeText), port);
+}
+
+void TFormMain::BlankHintLinkActivated(const QString& link) {
+    if (link == QLatin1String(BlankWindowHint::OpenLink)) {
+        MenuOpenClick();
+        return;
+    }
+    if (link == QLatin1String(BlankWindowHint::DemonstrationLink) && m_windows.FormCommunication) {
+        m_windows.FormCommunication->ChoosePort(QLatin1String(SimulatedPortName));
+        ShowInstrumentKind();
+    }
+    MenuReadClick();
 }
 
 void TFormMain::BeginExchange() {
@@ -130,7 +151,7 @@ void TFormMain::ReadInstrumentMemory(TFormMemoire& memoire, TFormRS232& link) {
     if (!link.Connect()) {
         QGuiApplication::restoreOverrideCursor();
         setEnabled(true);
-        m_dialogs.ShowMessage(this, ConnectionFailureText(link), MessageIcon::Warning,
+        m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link), MessageIcon::Warning,
                               MessageButtons::Ok);
         return;
     }

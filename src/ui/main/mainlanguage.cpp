@@ -13,8 +13,7 @@
 #include <QProcess>
 
 void TFormMain::ReadLanguageMarks() {
-    m_englishSelected =
-        SelectedLocaleId(ReadSetting(m_context, SettingKeys::Langue)) == EnglishLocaleId;
+    m_englishSelected = RunLocaleId(m_context, SystemMessagesLocale()) == EnglishLocaleId;
     SetLanguageMarks(m_englishSelected);
     // Without a module the marks still follow the setting.
     SwitchLanguage(m_englishSelected ? MenuAnglais : MenuFrancais);
@@ -34,6 +33,7 @@ bool TFormMain::SwitchLanguage(QAction* item) {
         RetranslateWindow(*window, *m_languages);
     SetDataDialogsTexts();
     UpdateTitle();
+    UpdateBlankHint();
     SetLanguageMarks(item == MenuAnglais);
     return true;
 }
@@ -52,11 +52,11 @@ void TFormMain::MenuLangueClick(QAction* item) {
     // directory comes back too.
     const QString program = QCoreApplication::applicationFilePath();
     if (m_restart) {
-        m_restart(program);
+        m_restart(program, m_startOptions);
         return;
     }
     // The outcome is not examined: the setting is stored either way.
-    QProcess::startDetached(program, {});
+    QProcess::startDetached(program, m_startOptions);
     // Ends the event loop without closing the windows: no quit question, and
     // neither "Latest" nor the placement is written.
     QCoreApplication::exit(0);

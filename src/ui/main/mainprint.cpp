@@ -4,6 +4,7 @@
 
 #include "ui/dialogs/print.h"
 #include "ui/display/acquisitionview.h"
+#include "ui/main/blankhint.h"
 
 #include <QLayout>
 #include <QProgressBar>
@@ -26,9 +27,16 @@ void TFormMain::MenuPrintClick() {
         if (m_dialogs.ChoosePrinter(this, form->Printer())) {
             HideControls();
             form->Printer().setDocName(QLatin1String(PrintJobName));
-            form->FicheImprime(*this, ReportScalePercent, form->PrintTitle(), windowTitle());
+            const bool printed =
+                form->FicheImprime(*this, ReportScalePercent, form->PrintTitle(), windowTitle());
             ShowControls();
             repaint();
+            if (!printed)
+                m_dialogs.ShowError(this, tr("L'impression sur « %1 » a échoué : la page n'a pas "
+                                             "pu être imprimée en entier.")
+                                              .arg(form->Printer().printerName().isEmpty()
+                                                       ? form->Printer().outputFileName()
+                                                       : form->Printer().printerName()));
         }
     }
     if (m_view->ChartBoxVisible())
@@ -38,6 +46,7 @@ void TFormMain::MenuPrintClick() {
 void TFormMain::HideControls() {
     m_backgroundFill = false;
     LMDProgressBar->hide();
+    m_blankHint->hide();
     m_view->SetRightColumnOpaque(true);
     // The view takes the progress bar's room now, not at the next event
     // loop pass, so that the picture shows the window as it stands.
@@ -47,6 +56,7 @@ void TFormMain::HideControls() {
 void TFormMain::ShowControls() {
     m_backgroundFill = true;
     LMDProgressBar->show();
+    m_blankHint->setVisible(m_context.Session.SessionState == SessionEmpty);
     m_view->SetRightColumnOpaque(false);
     centralWidget()->layout()->activate();
 }

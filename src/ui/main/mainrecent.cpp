@@ -13,7 +13,7 @@
 #include <QMenu>
 
 void TFormMain::CreateRecentFilesMenu() {
-    MenuRecentFiles = MenuFile->addMenu(tr("Fichiers &récents"));
+    MenuRecentFiles = MenuFile->addMenu(tr("Fichiers ré&cents"));
     MenuRecentFiles->setObjectName(QStringLiteral("MenuRecentFiles"));
     // Built when it opens, so that each entry tells whether its file is there now.
     connect(MenuRecentFiles, &QMenu::aboutToShow, this, &TFormMain::RebuildRecentFilesMenu);

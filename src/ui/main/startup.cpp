@@ -1,8 +1,8 @@
 #include "ui/main/startup.h"
 
-#include "sim/demonstration.h"
 #include "link/rs232.h"
 #include "settings/language.h"
+#include "sim/demonstration.h"
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/dialogservice.h"
 #include "ui/dialogs/directory.h"
@@ -17,26 +17,80 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Qt's own start options, which QApplication takes out of the arguments;
+// they are let through here so that they reach it. Qt accepts them with one
+// dash or two.
+constexpr const char* QtOptionsWithValue[] = {"platform",
+                                              "platformpluginpath",
+                                              "platformtheme",
+                                              "plugin",
+                                              "qwindowgeometry",
+                                              "qwindowicon",
+                                              "qwindowtitle",
+                                              "display",
+                                              "geometry",
+                                              "title",
+                                              "icon",
+                                              "name",
+                                              "session",
+                                              "style",
+                                              "stylesheet"};
+constexpr const char* QtSwitches[] = {"reverse", "nograb", "dograb", "widgetcount", "testability"};
+
+// How many arguments a Qt option at `i` takes up with its value; 0 when it is not one.
+int QtOptionLength(const QStringList& arguments, int i) {
+    QString name = arguments.at(i).mid(arguments.at(i).startsWith(QLatin1String("--")) ? 2 : 1);
+    if (name.startsWith(QLatin1String("qmljsdebugger=")))
+        return 1;
+    const bool joinedValue = name.contains(QLatin1Char('='));
+    name = name.section(QLatin1Char('='), 0, 0);
+    for (const char* option : QtOptionsWithValue)
+        if (name == QLatin1String(option))
+            return joinedValue || i + 1 == arguments.size() ? 1 : 2;
+    for (const char* option : QtSwitches)
+        if (name == QLatin1String(option) && !joinedValue)
+            return 1;
+    return 0;
+}
+
+} // namespace
+
 ProgramOptions ReadProgramOptions(const QStringList& arguments) {
     ProgramOptions options;
     const QString option = QStringLiteral("--program-directory");
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) != option) {
-            options.rest << arguments.at(i);
-            continue;
-        }
-        if (!options.programDirectory.isEmpty()) {
-            options.error = QStringLiteral("option %1 given twice").arg(option);
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
+            options.rest << argument;
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true; // a file name that begins with "-" follows
+        } else if (const int length = QtOptionLength(arguments, i); length > 0) {
+            options.given << arguments.mid(i, length);
+            i += length - 1;
+        } else if (argument != option) {
+            // Opened as a file, a mistyped option would only say "file not found".
+            options.error =
+                QCoreApplication::translate("ProgramOptions", "option inconnue %1").arg(argument);
+        } else if (!options.programDirectory.isEmpty()) {
+            options.error =
+                QCoreApplication::translate("ProgramOptions", "option %1 donnée deux fois")
+                    .arg(option);
         } else if (++i == arguments.size() || arguments.at(i).isEmpty()) {
-            options.error = QStringLiteral("option %1 needs a value").arg(option);
+            options.error =
+                QCoreApplication::translate("ProgramOptions", "l'option %1 attend une valeur")
+                    .arg(option);
         } else if (!QFileInfo(arguments.at(i)).isDir()) {
             // A mistyped directory would quietly start with empty settings.
-            options.error = QStringLiteral("%1 %2: no such directory").arg(option, arguments.at(i));
+            options.error =
+                QCoreApplication::translate("ProgramOptions", "%1 %2 : dossier inexistant")
+                    .arg(option, arguments.at(i));
         } else {
             options.programDirectory = QFileInfo(arguments.at(i)).absoluteFilePath();
+            options.given << option << options.programDirectory;
         }
-        if (!options.error.isEmpty())
-            break;
     }
     return options;
 }

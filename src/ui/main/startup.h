@@ -27,12 +27,15 @@ class TFormRS232;
 inline constexpr QSize MinimumScreenSize{1024, 600};
 
 // The program's own options, taken out of the arguments (after the program's
-// own name) before the file to open: "--program-directory DIR". Any other
-// argument is left for ReadCommandLine, even one that begins with "-".
+// own name) before the file to open: "--program-directory DIR". Qt's own
+// start options (-platform ...) are passed over; any other argument that
+// begins with "-" is an unknown option, unless "--" came before it. The rest
+// is left for ReadCommandLine.
 struct ProgramOptions {
     QString programDirectory; // empty when not given
     QStringList rest;
-    QString error; // a usage error, naming what is wrong
+    QString error;     // a usage error, naming what is wrong
+    QStringList given; // the program's options as read, for a restart in another language
 };
 ProgramOptions ReadProgramOptions(const QStringList& arguments);
 
