@@ -47,6 +47,7 @@ private slots:
     void missingSpectra();
     void navigationLimits();
     void secondFileStartsOver();
+    void chartMadeWhenASessionIsShown();
     void windowCaptionAndCount_data();
     void windowCaptionAndCount();
     void emptyWindowTableKeepsThePrevious();
@@ -76,7 +77,7 @@ void TestAcquisitionView::init() {
     m_view->resize(1016, 560);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view));
-    m_chart = Find<SpectrumChart>("ChartSpectrum");
+    m_chart = &m_view->Chart();
 }
 
 void TestAcquisitionView::cleanup() {
@@ -207,6 +208,27 @@ void TestAcquisitionView::navigationLimits() {
     QCOMPARE(moves.count(), 0);
     QVERIFY(Find<QPushButton>("ButtonForward")->autoRepeat());
     QVERIFY(Find<QPushButton>("ButtonBackward")->autoRepeat());
+}
+
+// The program's first picture does not wait for a chart nobody sees; the
+// first session shown gets it, above its track bar.
+void TestAcquisitionView::chartMadeWhenASessionIsShown() {
+    Context context;
+    SetWindowParameters(context.Session, {"1", "40", "100"});
+    AcquisitionView view(context);
+    view.resize(1016, 560);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(!view.findChild<SpectrumChart*>());
+    FillSession(context.Session, QStringLiteral("Rolle"), 3, -1);
+    view.OpenSessionDisplay();
+    view.DisplayAcquisition();
+    auto* chart = view.findChild<SpectrumChart*>(QStringLiteral("ChartSpectrum"));
+    QVERIFY(chart);
+    QTRY_VERIFY(chart->isVisible());
+    QCOMPARE(chart, &view.Chart());
+    QVERIFY(chart->geometry().bottom() < Child<QSlider>(view, "TrackBarTimePosition")->y());
+    QCOMPARE(chart->Series1()->count(), 127);
 }
 
 void TestAcquisitionView::secondFileStartsOver() {
