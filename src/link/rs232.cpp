@@ -179,13 +179,21 @@ bool TFormRS232::PortOpen() const {
 // --- Primitives -------------------------------------------------------------------
 
 void TFormRS232::Delay(int milliseconds) {
+    StartPause(milliseconds);
+    FinishPause();
+}
+
+void TFormRS232::StartPause(int milliseconds) {
     DelayElapsed = false;
-    TimerDelay->setInterval(Scaled(milliseconds));
-    QEventLoop loop;
-    connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
-    TimerDelay->start();
-    if (!DelayElapsed)
+    TimerDelay->start(Scaled(milliseconds));
+}
+
+void TFormRS232::FinishPause() {
+    if (TimerDelay->isActive()) {
+        QEventLoop loop;
+        connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
         loop.exec();
+    }
     TimerDelay->stop();
 }
 

@@ -131,6 +131,10 @@ private:
     // False (and the action ended) when the port has failed or is closed.
     bool PortUsable();
     QByteArray ReadUnderTimeouts(int count);
+    // A pause in two halves, so that work done while the line must stay quiet
+    // (progress, repaints) is part of the pause instead of added to it.
+    void StartPause(int milliseconds);
+    void FinishPause();
     // Runs a local event loop until bytes arrive, the port fails or
     // `milliseconds` pass (never when negative).
     void WaitForInput(int milliseconds);

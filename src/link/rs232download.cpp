@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace {
 
@@ -113,12 +114,13 @@ bool TFormRS232::ReadAcquisition(int index) {
     session.Spectra.reserve(std::size_t(std::max(session.MeasurementCount, 0)) * ChannelCount);
     QElapsedTimer transfer;
     transfer.start();
+    StartPause(MeasurementPauseMs);
     for (int i = 0; i < session.MeasurementCount && !m_context.CancelRequested &&
                     !m_context.ChecksumFailed && !Stopped();
          ++i) {
         session.Spectra.resize(session.Spectra.size() + ChannelCount, 0);
 
-        Delay(MeasurementPauseMs);
+        FinishPause();
         PurgeInput();
         SendText("RP");
         Receive(2, true);
@@ -164,6 +166,9 @@ bool TFormRS232::ReadAcquisition(int index) {
         Receive(3, false);
         if (Stopped())
             break;
+        // The next request's pause counts from here: the progress and the
+        // repaints it brings then cost the line nothing.
+        StartPause(MeasurementPauseMs);
 
         const int done = i + 1;
         EmitProgress(100.0 * done / session.MeasurementCount, MemoryBar);
@@ -171,6 +176,7 @@ bool TFormRS232::ReadAcquisition(int index) {
             RemainingTimeText(transfer.elapsed(), done, session.MeasurementCount));
         QCoreApplication::processEvents();
     }
+    TimerDelay->stop();
     EmitProgress(0, MemoryBar);
     emit RemainingTimeChanged(QString());
     return !m_context.CancelRequested && !m_context.ChecksumFailed && !Stopped();

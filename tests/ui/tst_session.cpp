@@ -243,7 +243,9 @@ void TestSession::commandLineOpenedOnce() {
     window.CloseSession();
     window.FormActivate();
     window.activateWindow();
-    QTest::qWait(20);
+    // The activation's own opening attempt is queued: let it run.
+    QTRY_VERIFY(window.isActiveWindow());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_context.Session.SessionState, SessionEmpty);
     QVERIFY(m_dialogs.Messages().isEmpty());
 }

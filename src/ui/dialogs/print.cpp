@@ -50,6 +50,12 @@ TFormPrint::TFormPrint(Context& context, DialogService& dialogs, QWidget* parent
     connect(PrintButton, &QPushButton::clicked, this, &TFormPrint::PrintButtonClick);
 }
 
+QPrinter& TFormPrint::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void TFormPrint::PrintButtonClick() {
     m_printTitle = PrintTitleEdit->text();
     accept();
@@ -70,15 +76,16 @@ QImage TakeClientPicture(QWidget& form) {
 bool TFormPrint::FicheImprime(QWidget& form, int percent, const QString& title,
                               const QString& footer) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QPageLayout::Orientation remembered = m_printer.pageLayout().orientation();
-    m_printer.setPageOrientation(QPageLayout::Landscape);
+    QPrinter& printer = Printer();
+    const QPageLayout::Orientation remembered = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
-    if (!painter.begin(&m_printer)) {
-        m_printer.setPageOrientation(remembered);
+    if (!painter.begin(&printer)) {
+        printer.setPageOrientation(remembered);
         QGuiApplication::restoreOverrideCursor();
         return false;
     }
-    const QSize page(m_printer.width(), m_printer.height());
+    const QSize page(printer.width(), printer.height());
 
     const QImage picture = TakeClientPicture(form);
     const bool pictured = !picture.isNull();
@@ -96,7 +103,7 @@ bool TFormPrint::FicheImprime(QWidget& form, int percent, const QString& title,
     // The job is handed to the printer here; a refusal shows only now.
     const bool finished = painter.end();
 
-    m_printer.setPageOrientation(remembered);
+    printer.setPageOrientation(remembered);
     QGuiApplication::restoreOverrideCursor();
     return pictured && finished;
 }

@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <memory>
+
 class DialogService;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +24,9 @@ public:
 
     // The title of the next report: empty at start, kept between reports.
     const QString& PrintTitle() const { return m_printTitle; }
-    QPrinter& Printer() { return m_printer; }
+    // Made on first use: finding the system's printers costs the start of
+    // the program a good part of its time, for a window seldom used.
+    QPrinter& Printer();
 
     // Prints one landscape sheet: the picture of the form's client area at
     // `percent` of the largest size that fits, centred, the title centred at
@@ -38,7 +42,7 @@ private:
     Context& m_context;
     DialogService& m_dialogs;
     QString m_printTitle;
-    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_printer;
 
     QLineEdit* PrintTitleEdit = nullptr;
     QPushButton* PrintButton = nullptr;

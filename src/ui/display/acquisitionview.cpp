@@ -70,7 +70,6 @@ AcquisitionView::AcquisitionView(Context& context, QWidget* parent)
 
 void AcquisitionView::BuildChartBox() {
     GroupBoxChartSpectrum = NewGroupBox(QStringLiteral("GroupBoxChartSpectrum"), QString(), this);
-    ChartSpectrum = new SpectrumChart(m_state, GroupBoxChartSpectrum);
 
     ButtonBackward =
         NewButton(QStringLiteral("ButtonBackward"), QStringLiteral("<<"), GroupBoxChartSpectrum);
@@ -126,11 +125,10 @@ void AcquisitionView::BuildChartBox() {
     captionRow->setColumnStretch(0, 1);
     captionRow->setColumnStretch(2, 1);
 
-    auto* boxLayout = new QVBoxLayout(GroupBoxChartSpectrum);
-    boxLayout->setContentsMargins(6, 6, 6, 6);
-    boxLayout->addWidget(ChartSpectrum, 1);
-    boxLayout->addLayout(barRow);
-    boxLayout->addLayout(captionRow);
+    m_chartBoxLayout = new QVBoxLayout(GroupBoxChartSpectrum);
+    m_chartBoxLayout->setContentsMargins(6, 6, 6, 6);
+    m_chartBoxLayout->addLayout(barRow);
+    m_chartBoxLayout->addLayout(captionRow);
 
     connect(TrackBarTimePosition, &QSlider::valueChanged, this,
             &AcquisitionView::TrackBarTimePositionChange);
@@ -215,10 +213,10 @@ void AcquisitionView::BuildRightColumn() {
     cross->addWidget(left, 1, 0);
     cross->addWidget(right, 1, 2);
     cross->addWidget(down, 2, 1);
-    connect(up, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleUpClick);
-    connect(down, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleDownClick);
-    connect(left, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleLeftClick);
-    connect(right, &QPushButton::clicked, ChartSpectrum, &SpectrumChart::ButtonScaleRightClick);
+    connect(up, &QPushButton::clicked, this, [this] { Chart().ButtonScaleUpClick(); });
+    connect(down, &QPushButton::clicked, this, [this] { Chart().ButtonScaleDownClick(); });
+    connect(left, &QPushButton::clicked, this, [this] { Chart().ButtonScaleLeftClick(); });
+    connect(right, &QPushButton::clicked, this, [this] { Chart().ButtonScaleRightClick(); });
 
     auto* logoRow = new QHBoxLayout();
     logoRow->addStretch(1);
@@ -251,6 +249,8 @@ void AcquisitionView::BuildRightColumn() {
 }
 
 void AcquisitionView::SetSessionBoxesVisible(bool visible) {
+    if (visible)
+        Chart();
     for (QWidget* box : {GroupBoxChartSpectrum, GroupBoxInfos, GroupBoxOptionsSpec,
                          GroupBoxResultats, GroupBoxEchelleSpec})
         box->setVisible(visible);
@@ -267,5 +267,14 @@ bool AcquisitionView::ChartBoxVisible() const {
 }
 
 void AcquisitionView::RepaintChart() {
-    ChartSpectrum->viewport()->repaint();
+    if (ChartSpectrum)
+        ChartSpectrum->viewport()->repaint();
+}
+
+SpectrumChart& AcquisitionView::Chart() {
+    if (!ChartSpectrum) {
+        ChartSpectrum = new SpectrumChart(m_state, GroupBoxChartSpectrum);
+        m_chartBoxLayout->insertWidget(0, ChartSpectrum, 1);
+    }
+    return *ChartSpectrum;
 }

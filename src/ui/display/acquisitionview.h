@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QVBoxLayout;
 class SpectrumChart;
 
 class AcquisitionView : public QWidget {
@@ -44,6 +45,9 @@ public:
     void SetRightColumnOpaque(bool opaque);
     bool ChartBoxVisible() const;
     void RepaintChart();
+    // Made when first needed, at the latest when a session is shown: a chart
+    // costs the start of the program more than the rest of the window.
+    SpectrumChart& Chart();
 
     void DisplayInfosWindows();
     void DisplaySpectrumGraph(int step);
@@ -74,6 +78,7 @@ private:
     DisplayState m_state;
 
     QGroupBox* GroupBoxChartSpectrum = nullptr;
+    QVBoxLayout* m_chartBoxLayout = nullptr;
     SpectrumChart* ChartSpectrum = nullptr;
     QSlider* TrackBarTimePosition = nullptr;
     QPushButton* ButtonBackward = nullptr;

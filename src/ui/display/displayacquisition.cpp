@@ -17,7 +17,7 @@
 #include <QSlider>
 
 void AcquisitionView::OpenSessionDisplay() {
-    ChartSpectrum->ResetChannelAxis();
+    Chart().ResetChannelAxis();
     LoadCursorPositions(m_context.Session.Parameters, m_state.Windows);
     LoadCursorColors();
     m_state.GroupSize = 1;
@@ -71,9 +71,9 @@ void AcquisitionView::DisplayInfosWindows() {
 
 void AcquisitionView::DisplaySpectrumGraph(int step) {
     const Session& session = m_context.Session;
-    ChartSpectrum->ShowPoints(StepPoints(session, step, m_state.GroupSize));
+    Chart().ShowPoints(StepPoints(session, step, m_state.GroupSize));
     // A file may say its spectra are unavailable: a flat line would look like a count of zero.
-    ChartSpectrum->SetSpectraUnavailable(!session.SpectraAvailable && session.MeasurementCount > 0);
+    Chart().SetSpectraUnavailable(!session.SpectraAvailable && session.MeasurementCount > 0);
     ShowMeasurePosition(step);
     if (!StepAvailable(session, step, m_state.GroupSize)) {
         EditPositionClock->clear();
@@ -128,7 +128,7 @@ void AcquisitionView::DisplayCursors() {
         cursors.push_back({windows.WindowBounds[0], windows.WindowColours[0]});
         cursors.push_back({windows.WindowBounds[1], windows.WindowColours[0]});
     }
-    ChartSpectrum->SetCursors(cursors);
+    Chart().SetCursors(cursors);
 }
 
 void AcquisitionView::TrackBarTimePositionChange(int position) {
