@@ -4,6 +4,7 @@
 // operation and tool shares. One Context is created by the program entry (or
 // by a test, or by the command-line tool) and handed around by reference.
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <vector>
@@ -77,6 +78,12 @@ struct Context {
     int StoredMeasurementCount = 0;
     int StoredAcquisitionCount = 0;
     std::vector<AcquisitionDirectoryEntry> AcquisitionDirectory;
+
+    // The computer's clock as the instrument windows read it: the clock
+    // shown, the launch stamps. Tests set their own day.
+    QDateTime (*Now)() = [] {
+        return QDateTime::currentDateTime();
+    };
 };
 
 // The run's date and time formats (QDateTime patterns), the same whatever the

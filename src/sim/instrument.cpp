@@ -243,7 +243,10 @@ void Instrument::Command(const QByteArray& command) {
         m_erasePosition = 0;
         m_eraseTimer.start();
     } else if (command == "RD") {
-        Send("RD" + Clock().toString(QStringLiteral("dd/MM/yy")).toLatin1() + LineEnd);
+        const QByteArray date = m_faults.dateReply.isEmpty()
+                                    ? Clock().toString(QStringLiteral("dd/MM/yy")).toLatin1()
+                                    : m_faults.dateReply;
+        Send("RD" + date + LineEnd);
     } else if (command == "RT") {
         Send("RT" + Clock().toString(QStringLiteral("HH:mm:ss")).toLatin1() + LineEnd);
     } else if (command == "ST") {
