@@ -325,7 +325,8 @@ void Instrument::SendMeasurement() {
 }
 
 void Instrument::StoreValue(int index, const QByteArray& value) {
-    m_memory.parameters[std::size_t(index)] = m_faults.reformatValues ? FirmwareForm(value) : value;
+    const QByteArray stored = m_faults.reformatValues ? FirmwareForm(value) : value;
+    m_memory.parameters[std::size_t(index)] = m_faults.lowerCaseValues ? stored.toLower() : stored;
 }
 
 void Instrument::EraseStep() {
