@@ -134,6 +134,29 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>ParameterValues</name>
+    <message>
+        <source>plus de %1 caractères</source>
+        <translation>more than %1 characters</translation>
+    </message>
+    <message>
+        <source>contient « ; »</source>
+        <translation>holds a &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>contient un caractère de contrôle</source>
+        <translation>holds a control character</translation>
+    </message>
+    <message>
+        <source>contient un caractère hors de Windows-1252</source>
+        <translation>holds a character outside Windows-1252</translation>
+    </message>
+    <message>
+        <source>%1 %2 : %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>PortSelector</name>
     <message>
         <source>Le port %1 n&apos;existe pas.</source>
@@ -310,6 +333,10 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Erreur de communication</source>
         <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
     </message>
 </context>
 <context>
@@ -694,6 +721,44 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Fermer</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Interrompu avant l&apos;effacement : les paramètres sont écrits et vérifiés, les mesures n&apos;ont pas été effacées.</source>
+        <translation>Interrupted before the erase: the parameters are written and checked, the measurements were not erased.</translation>
+    </message>
+    <message>
+        <source>Envoi des paramètres interrompu : l&apos;instrument garde maintenant un jeu incomplet, que la même commande relancée rétablit. Les mesures n&apos;ont pas été effacées.</source>
+        <translation>Sending the parameters was interrupted: the instrument now holds an incomplete set, which running the same command again restores. The measurements were not erased.</translation>
+    </message>
+    <message>
+        <source>« Ecriture » remplace le jeu de l&apos;instrument par celui affiché.</source>
+        <translation>&quot;Write&quot; replaces the instrument&apos;s set with the one shown.</translation>
+    </message>
+    <message>
+        <source>Aucune session n&apos;est affichée.</source>
+        <translation>No session is shown.</translation>
+    </message>
+    <message>
+        <source>La session affichée n&apos;est pas enregistrée.</source>
+        <translation>The session shown is not saved.</translation>
+    </message>
+    <message>
+        <source>La session affichée est enregistrée.</source>
+        <translation>The session shown is saved.</translation>
+    </message>
+    <message>
+        <source>L&apos;initialisation efface les %1 mesure(s) gardées dans l&apos;instrument.
+%2
+Continuer ?</source>
+        <translation>Initialising erases the %1 measurement(s) stored in the instrument.
+%2
+Go on?</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 contient des valeurs que l&apos;instrument ne pourrait pas relire ; rien n&apos;a été chargé.
+%2</source>
+        <translation>The file %1 holds values the instrument could not read back; nothing was loaded.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1269,30 +1334,8 @@ A file whose spectra are unavailable is refused (exit 3).
         <translation>Communication error (time-out)</translation>
     </message>
     <message>
-        <source>[FICHIER.par] --yes [--clock now|keep|DATE]</source>
-        <translation>[FILE.par] --yes [--clock now|keep|DATE]</translation>
-    </message>
-    <message>
         <source>règle l&apos;horloge (DATE : &quot;jj/mm/aaaa hh:mm&quot;), envoie et vérifie les paramètres, efface les mesures</source>
         <translation>set the clock (DATE: &quot;dd/mm/yyyy hh:mm&quot;), send and verify the parameters, erase the measurements</translation>
-    </message>
-    <message>
-        <source>  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l&apos;instrument
-                  (date et heure de lancement mises à maintenant dans les deux cas)
-  --yes           confirme : la mémoire des mesures est effacée (sans lui,
-                  rien n&apos;est envoyé, sortie 2)
-  --clock QUAND   now (par défaut), keep, ou &quot;jj/mm/aaaa hh:mm&quot; dans les
-                  années 2000 à 2099
-Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées.
-</source>
-        <translation>  FILE.par          the parameters to send; without it, the instrument&apos;s own set
-                    (launch date and time stamped with now in both cases)
-  --yes             go ahead: the measurement memory is erased (without it
-                    nothing is sent, exit 2)
-  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
-                    2000 to 2099
-Exit 9 when the instrument gives back other values than it was sent.
-</translation>
     </message>
     <message>
         <source>Mémoire</source>
@@ -1477,33 +1520,6 @@ Ctrl-C cancels the download (exit 8).
         <translation>read or write the instrument&apos;s parameters</translation>
     </message>
     <message>
-        <source>  read                 les 64 paramètres au format des fichiers de paramètres
-                       (section &quot;Parameters&quot;, clés &quot;1&quot; à &quot;64&quot;) : &quot;&gt; FICHIER.par&quot;
-                       fait un fichier
-  read --json          un objet JSON, chaque paramètre avec sa clé et son nom
-  read --table         un tableau à lire
-  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit
-                       les 64 clés et garde ses autres lignes
-  write FICHIER.par    lit les paramètres de l&apos;instrument et liste ce que
-                       FICHIER.par changerait ; n&apos;envoie rien sans --yes (sortie 2)
-  --yes                écrit les paramètres quand quelque chose change
-  --allow-missing      envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
-                       tel fichier est refusé, sortie 3)
-</source>
-        <translation>  read                 the 64 parameters in the parameter-file format (section
-                       &quot;Parameters&quot;, keys &quot;1&quot; to &quot;64&quot;): &quot;&gt; FILE.par&quot; makes a file
-  read --json          one JSON object, each parameter with its key and name
-  read --table         a table to read
-  read -o FILE.par     write FILE.par; with --force an existing file gets the 64
-                       keys and keeps its other lines
-  write FILE.par       reads the instrument&apos;s set and lists what FILE.par would
-                       change; sends nothing without --yes (exit 2)
-  --yes                write the set when something changes
-  --allow-missing      send a key missing from FILE.par as &quot;0&quot; (otherwise such a
-                       file is refused, exit 3)
-</translation>
-    </message>
-    <message>
         <source>read [--json] | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
         <translation>read [--json] | set &quot;dd/mm/yyyy hh:nn&quot;|now</translation>
     </message>
@@ -1634,6 +1650,92 @@ exit codes: 0 done, 2 wrong usage or refused before anything was done,
 </source>
         <translation>%1 downloaded, %2 already there, %3 failed
 </translation>
+    </message>
+    <message>
+        <source>Interrompu : aucun paramètre n&apos;a été envoyé.</source>
+        <translation>Interrupted: no parameter was sent.</translation>
+    </message>
+    <message>
+        <source>[FICHIER.par] --yes [--allow-missing] [--clock now|keep|DATE]</source>
+        <translation>[FILE.par] --yes [--allow-missing] [--clock now|keep|DATE]</translation>
+    </message>
+    <message>
+        <source>  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l&apos;instrument
+                  (date et heure de lancement mises à maintenant dans les deux cas)
+  --yes           confirme : la mémoire des mesures est effacée (sans lui,
+                  rien n&apos;est envoyé, sortie 2)
+  --allow-missing envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
+                  tel fichier est refusé, sortie 3)
+  --clock QUAND   now (par défaut), keep, ou &quot;jj/mm/aaaa hh:mm&quot; dans les
+                  années 2000 à 2099
+Ctrl-C arrête l&apos;envoi entre deux paramètres, sans effacer (sortie 8).
+Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées.
+</source>
+        <translation>  FILE.par          the parameters to send; without it, the instrument&apos;s own set
+                    (launch date and time stamped with now in both cases)
+  --yes             go ahead: the measurement memory is erased (without it
+                    nothing is sent, exit 2)
+  --allow-missing   send a key missing from FILE.par as &quot;0&quot; (otherwise such a
+                    file is refused, exit 3)
+  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
+                    2000 to 2099
+Ctrl-C stops the sending between two parameters, without erasing (exit 8).
+Exit 9 when the instrument gives back other values than it was sent.
+</translation>
+    </message>
+    <message>
+        <source>%1
+entrées illisibles : %2 ; le jeu de %3 les remplace.</source>
+        <translation>%1
+unreadable entries: %2; the set of %3 replaces them.</translation>
+    </message>
+    <message>
+        <source>Interrompu : rien n&apos;a été envoyé.</source>
+        <translation>Interrupted: nothing was sent.</translation>
+    </message>
+    <message>
+        <source>  read                 les 64 paramètres au format des fichiers de paramètres
+                       (section &quot;Parameters&quot;, clés &quot;1&quot; à &quot;64&quot;) : &quot;&gt; FICHIER.par&quot;
+                       fait un fichier
+  read --json          un objet JSON, chaque paramètre avec sa clé et son nom
+  read --table         un tableau à lire
+  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit
+                       les 64 clés et garde ses autres lignes
+  write FICHIER.par    lit les paramètres de l&apos;instrument et liste ce que
+                       FICHIER.par changerait ; n&apos;envoie rien sans --yes (sortie 2)
+  --yes                écrit les paramètres quand quelque chose change, même
+                       quand une valeur de l&apos;instrument est trop longue pour
+                       être relue
+  --allow-missing      envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
+                       tel fichier est refusé, sortie 3)
+Une valeur que l&apos;instrument ne pourrait pas relire (plus de 31 caractères, &quot;;&quot;,
+un caractère de contrôle) est refusée avant tout envoi (sortie 3). Ctrl-C arrête
+l&apos;écriture entre deux paramètres (sortie 8).
+</source>
+        <translation>  read                 the 64 parameters in the parameter-file format (section
+                       &quot;Parameters&quot;, keys &quot;1&quot; to &quot;64&quot;): &quot;&gt; FILE.par&quot; makes a file
+  read --json          one JSON object, each parameter with its key and name
+  read --table         a table to read
+  read -o FILE.par     write FILE.par; with --force an existing file gets the 64
+                       keys and keeps its other lines
+  write FILE.par       reads the instrument&apos;s set and lists what FILE.par would
+                       change; sends nothing without --yes (exit 2)
+  --yes                write the set when something changes, even when a value in
+                       the instrument is too long to be read back
+  --allow-missing      send a key missing from FILE.par as &quot;0&quot; (otherwise such a
+                       file is refused, exit 3)
+A value the instrument could not read back (more than 31 characters, &quot;;&quot;,
+a control character) is refused before anything is sent (exit 3). Ctrl-C stops
+the write between two parameters (exit 8).
+</translation>
+    </message>
+    <message>
+        <source>%1 : valeurs que l&apos;instrument ne pourrait pas relire :
+%2
+Rien n&apos;a été envoyé.</source>
+        <translation>%1: values the instrument could not read back:
+%2
+Nothing was sent.</translation>
     </message>
 </context>
 <context>
