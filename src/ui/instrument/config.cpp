@@ -286,8 +286,9 @@ void TFormConfig::reject() {
     if (m_exchangeRunning)
         return;
     // Checked while the window still stands: hidden first, the read set and
-    // every edit would go with it.
-    const QString failure = StoreParameters();
+    // every edit would go with it. A session's set is only shown: nothing
+    // there can be corrected, so nothing holds the window.
+    const QString failure = m_mode == ModeView ? QString() : StoreParameters();
     if (failure.isEmpty()) {
         QDialog::reject();
         return;
