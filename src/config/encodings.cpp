@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -101,7 +102,9 @@ QString CommentToStored(const QString& edited) {
 MonthConversion NextMaintenance(const QString& lastMaint, const QString& interval) {
     MonthConversion result;
     const QString dateText = QLatin1String("01/") + lastMaint;
-    const QDate first = DayFirstDate(dateText);
+    // "6/20" is a month on its way, not June of the year 20.
+    static const QRegularExpression wholeMonth(QStringLiteral("^\\d{2}/\\d{4}$"));
+    const QDate first = wholeMonth.match(lastMaint).hasMatch() ? DayFirstDate(dateText) : QDate();
     if (!first.isValid()) {
         result.error = NotADateMessage(dateText);
         return result;

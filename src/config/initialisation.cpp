@@ -23,17 +23,18 @@ private:
     void Warn(const QString& text, const QString& details = QString()) {
         m_observer.Tell({InitialisationMessage::Warning, text, details});
     }
-    // The exchange's message as the window words it for this stage; a port
-    // that failed, or a reason the link knows, is told as well.
+    // The stage's words and the link's reason; a cancel says what the
+    // instrument holds now instead.
     void ExchangeFailed(InitialisationOutcome outcome, const char* text) {
         m_result.outcome = outcome;
-        m_result.failure = DescribeExchangeFailure(m_context, m_link);
-        QString message = QCoreApplication::translate("TFormConfig", text);
-        if (m_result.failure.cause == ExchangeFailure::Port)
-            message = m_result.failure.text;
-        else if (!m_link.FailureReason().isEmpty())
-            message += QLatin1Char('\n') + m_link.FailureReason();
-        Warn(message);
+        m_result.failure = WordExchangeFailure(m_context, m_link,
+                                               QCoreApplication::translate("TFormConfig", text));
+        if (m_result.failure.cause == ExchangeFailure::Cancelled) {
+            m_result.outcome = InitialisationOutcome::Cancelled;
+            Warn(PartialSetText());
+            return;
+        }
+        Warn(m_result.failure.text);
         Warn(InitialisationFailedText());
     }
 
@@ -68,6 +69,14 @@ InitialisationResult Sequence::Run(const ParameterSet& toSend) {
             m_result.outcome = InitialisationOutcome::ReadBackDiffers;
             m_result.differences = DifferingParameters(session.SavedParameters, session.Parameters);
             Warn(InitialisationFailedText(), DifferenceLines(m_result.differences));
+        } else if (m_context.CancelRequested) {
+            // Asked to stop while the set was checked: the erase is the one
+            // step that cannot be taken back.
+            m_result.outcome = InitialisationOutcome::Cancelled;
+            m_result.failure = DescribeExchangeFailure(m_context, m_link);
+            Warn(QCoreApplication::translate(
+                "TFormConfig", "Interrompu avant l'effacement : les paramètres sont "
+                               "écrits et vérifiés, les mesures n'ont pas été effacées."));
         } else {
             m_observer.StatusChanged(
                 QCoreApplication::translate("TFormConfig", "Effacement des mesures..."));
@@ -95,6 +104,13 @@ QString InitialisationFailedText() {
     // program has always shown it.
     return QCoreApplication::translate("TFormConfig",
                                        "L'initialisation a échoué.\n\rVeuillez recommencer.");
+}
+
+QString PartialSetText() {
+    return QCoreApplication::translate(
+        "TFormConfig", "Envoi des paramètres interrompu : l'instrument garde maintenant un jeu "
+                       "incomplet, que la même commande relancée rétablit. Les mesures n'ont pas "
+                       "été effacées.");
 }
 
 QString InitialisationSucceededText() {

@@ -56,6 +56,7 @@ enum class InitialisationOutcome {
     ReadBackFailed,  // nothing erased
     ReadBackDiffers, // nothing erased
     EraseFailed,
+    Cancelled, // stopped between two records or before the erase; nothing erased
 };
 
 struct InitialisationResult {
@@ -71,6 +72,9 @@ struct InitialisationResult {
 // Texts of the sequence.
 QString InitialisationFailedText();    // "L'initialisation a échoué.\n\rVeuillez recommencer."
 QString InitialisationSucceededText(); // "Initialisation réussie"
+// A write stopped between two records: what the instrument holds, how to
+// restore it.
+QString PartialSetText();
 
 // Sends `toSend` (it becomes the session's Parameters and SavedParameters),
 // then runs the sequence above. On return the session's Parameters hold what

@@ -4,6 +4,7 @@
 // operation and tool shares. One Context is created by the program entry (or
 // by a test, or by the command-line tool) and handed around by reference.
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <vector>
@@ -80,6 +81,12 @@ struct Context {
     // A failed connection says where the port is chosen: the window's
     // "Communications", or the command line's --port.
     bool PortChosenOnCommandLine = false;
+
+    // The computer's clock as the instrument windows read it: the clock
+    // shown, the launch stamps. Tests set their own day.
+    QDateTime (*Now)() = [] {
+        return QDateTime::currentDateTime();
+    };
 };
 
 // The run's date and time formats (QDateTime patterns), the same whatever the

@@ -26,6 +26,10 @@ char EncodeCharacter(char16_t c) {
 
 } // namespace
 
+bool HasWindows1252Byte(QChar c) {
+    return c == QLatin1Char('?') || EncodeCharacter(c.unicode()) != '?';
+}
+
 QString DecodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

@@ -14,3 +14,5 @@ QString DecodeWindows1252(QByteArrayView bytes);
 QByteArray EncodeWindows1252(QStringView text);
 // Appends to `out` without a temporary, for writers that build a whole file.
 void AppendWindows1252(QByteArray& out, QStringView text);
+// False for a character the code page cannot hold (it would become "?").
+bool HasWindows1252Byte(QChar c);

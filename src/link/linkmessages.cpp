@@ -48,3 +48,11 @@ ExchangeFailure DescribeExchangeFailure(const Context& context, const TFormRS232
             WithReason(QCoreApplication::translate("LinkMessages", "Erreur de communication"),
                        link.FailureReason())};
 }
+
+ExchangeFailure WordExchangeFailure(const Context& context, const TFormRS232& link,
+                                    const QString& stageText) {
+    ExchangeFailure failure = DescribeExchangeFailure(context, link);
+    if (failure.cause != ExchangeFailure::Port && failure.cause != ExchangeFailure::Cancelled)
+        failure.text = WithReason(stageText, link.FailureReason());
+    return failure;
+}

@@ -34,3 +34,10 @@ struct ExchangeFailure {
 // time-out, a checksum, and otherwise "Erreur de communication" with the
 // link's reason.
 ExchangeFailure DescribeExchangeFailure(const Context& context, const TFormRS232& link);
+
+// A failed exchange in the words of the stage that failed (`stageText`, as
+// "Erreur de communication (TimeOut)"), then the link's reason on a line of
+// its own when it has one: the one wording of the windows and the tool. A
+// failed port and a cancel keep their own texts.
+ExchangeFailure WordExchangeFailure(const Context& context, const TFormRS232& link,
+                                    const QString& stageText);

@@ -25,6 +25,7 @@
 
 #include <chrono>
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -93,7 +94,11 @@ public:
     // --- Protocol operations (one connection: Connect ... Disconnect) -------
     bool Connect();
     void Disconnect();
+    // False also when a value is too long to be read back; the other entries
+    // are read all the same, and OverlongParameters() names the long ones.
     bool ReadParameters();
+    // Stops between two records when CancelRequested is set meanwhile: the
+    // instrument then holds a part of the set.
     bool WriteParameters();
     bool EraseMeasurements();
     QString ReadInstrumentClock();
@@ -109,6 +114,9 @@ public:
     QString FailureReason() const;
     // The port failed or a reply made no sense: the port is closed.
     bool CommunicationFailed() const;
+    // Entries (0-based) whose value the last ReadParameters found too long;
+    // the connection is still in step after it.
+    std::vector<int> OverlongParameters() const;
 
     QTimer* TimerDelay = nullptr;
     QTimer* TimerTimeOut = nullptr;
@@ -146,6 +154,8 @@ private:
 
     enum class FieldEnd { Delimited, Overflowed, Stopped };
     FieldEnd ReadField(QByteArray& field);
+    FieldEnd SkipField();
+    QString OverlongText(int index) const;
     bool ReadCountLine(QByteArray& line);
 
     Context& m_context;
@@ -158,4 +168,5 @@ private:
     bool m_communicationFailed = false;
     QString m_failureReason;
     QString m_pendingPortFailure;
+    std::vector<int> m_overlongParameters;
 };

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -24,6 +25,9 @@ constexpr int BeforeCountsPauseMs = 500;
 // A name or value field is read until its ";"; 32 bytes without one means the
 // record is out of step (a value holds at most 31 characters).
 constexpr int FieldLimitBytes = 32;
+// A value the instrument holds beyond that is skipped up to this many times
+// as much; a longer one means the record is out of step.
+constexpr int SkippedFieldChunks = 32;
 // A count line longer than this is not a count.
 constexpr int CountLineLimitBytes = 32;
 constexpr int ErasePacketCount = 128;
@@ -137,35 +141,75 @@ bool TFormRS232::ReadParameters() {
     if (Stopped())
         return false;
 
+    m_overlongParameters.clear();
     for (int i = 0; i < ParameterCount; ++i) {
         session.Parameters[i].clear();
         QByteArray name;
         FieldEnd end = ReadField(name);
-        QByteArray value;
         if (end == FieldEnd::Delimited) {
+            QByteArray value;
             end = ReadField(value);
-            session.Parameters[i] = FromWireText(value);
+            if (end == FieldEnd::Overflowed) {
+                // The instrument holds a value longer than it can give back:
+                // read past it, so that the other entries are still read and
+                // a new set can still replace it on this connection.
+                end = SkipField();
+                m_overlongParameters.push_back(i);
+            } else {
+                session.Parameters[i] = FromWireText(value);
+            }
         }
-        if (end == FieldEnd::Stopped)
-            return false;
-        if (end == FieldEnd::Overflowed) {
-            m_failureReason =
-                tr("le paramètre %1 dépasse %2 caractères").arg(i + 1).arg(FieldLimitBytes - 1);
+        if (end == FieldEnd::Overflowed)
+            m_failureReason = OverlongText(i);
+        if (end == FieldEnd::Delimited)
+            Receive(2, false);
+        if (end != FieldEnd::Delimited || Stopped()) {
+            // Out of step: no entry after this one can be trusted.
+            m_overlongParameters.clear();
             return false;
         }
-        Receive(2, false);
-        if (Stopped())
-            return false;
         EmitProgress(100.0 * (i + 2) / ParameterCount, ConfigBar | MemoryBar | ClockBar);
     }
     Delay(AfterParameterReadPauseMs);
-    return !Stopped();
+    if (Stopped()) {
+        m_overlongParameters.clear();
+        return false;
+    }
+    if (m_overlongParameters.empty())
+        return true;
+    QStringList lines;
+    for (const int index : m_overlongParameters)
+        lines << OverlongText(index);
+    m_failureReason = lines.join(QLatin1Char('\n'));
+    return false;
+}
+
+std::vector<int> TFormRS232::OverlongParameters() const {
+    return m_overlongParameters;
+}
+
+QString TFormRS232::OverlongText(int index) const {
+    return tr("le paramètre %1 dépasse %2 caractères").arg(index + 1).arg(FieldLimitBytes - 1);
+}
+
+TFormRS232::FieldEnd TFormRS232::SkipField() {
+    FieldEnd end = FieldEnd::Overflowed;
+    for (int chunk = 0; chunk < SkippedFieldChunks && end == FieldEnd::Overflowed; ++chunk) {
+        QByteArray skipped;
+        end = ReadField(skipped);
+    }
+    return end;
 }
 
 bool TFormRS232::WriteParameters() {
     const Session& session = m_context.Session;
+    m_context.CancelRequested = false;
     PurgeInput();
     for (int i = 0; i < ParameterCount; ++i) {
+        // A cancel is taken between two records only: a record cut short
+        // leaves the instrument waiting inside it.
+        if (m_context.CancelRequested)
+            return false;
         PurgeInput();
         SendText("SH");
         Receive(2, true);

@@ -19,6 +19,11 @@ struct InstrumentFaults {
     // Values written with "SH" are stored as the instrument's firmware prints
     // numbers back ("007" becomes "7", "1.50" becomes "1.5").
     bool reformatValues = false;
+    // Values written with "SH" are stored in lower case ("OVRA0042" becomes
+    // "ovra0042").
+    bool lowerCaseValues = false;
+    // Sent after "RD" in place of the clock's "dd/mm/yy" when not empty.
+    QByteArray dateReply;
 };
 
 } // namespace sim

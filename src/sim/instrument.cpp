@@ -243,7 +243,10 @@ void Instrument::Command(const QByteArray& command) {
         m_erasePosition = 0;
         m_eraseTimer.start();
     } else if (command == "RD") {
-        Send("RD" + Clock().toString(QStringLiteral("dd/MM/yy")).toLatin1() + LineEnd);
+        const QByteArray date = m_faults.dateReply.isEmpty()
+                                    ? Clock().toString(QStringLiteral("dd/MM/yy")).toLatin1()
+                                    : m_faults.dateReply;
+        Send("RD" + date + LineEnd);
     } else if (command == "RT") {
         Send("RT" + Clock().toString(QStringLiteral("HH:mm:ss")).toLatin1() + LineEnd);
     } else if (command == "ST") {
@@ -322,7 +325,8 @@ void Instrument::SendMeasurement() {
 }
 
 void Instrument::StoreValue(int index, const QByteArray& value) {
-    m_memory.parameters[std::size_t(index)] = m_faults.reformatValues ? FirmwareForm(value) : value;
+    const QByteArray stored = m_faults.reformatValues ? FirmwareForm(value) : value;
+    m_memory.parameters[std::size_t(index)] = m_faults.lowerCaseValues ? stored.toLower() : stored;
 }
 
 void Instrument::EraseStep() {

@@ -215,6 +215,14 @@ void TestEncodings::nextMaintenance_data() {
                                        << "1"
                                        << ""
                                        << "'01/06.2010' n'est pas une date correcte";
+    QTest::newRow("month on its way") << "6/20"
+                                      << "2"
+                                      << ""
+                                      << "'01/6/20' n'est pas une date correcte";
+    QTest::newRow("two-digit year") << "06/20"
+                                    << "2"
+                                    << ""
+                                    << "'01/06/20' n'est pas une date correcte";
     QTest::newRow("interval not a number") << "06/2010"
                                            << "x"
                                            << ""

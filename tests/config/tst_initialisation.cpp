@@ -83,6 +83,7 @@ private slots:
     void sendsVerifiesAndErases();
     void fullCommentSucceeds();
     void readBackInAnotherForm();
+    void readBackInAnotherCase();
     void timeOutAtEachStage_data();
     void timeOutAtEachStage();
 };
@@ -144,6 +145,21 @@ void TestInitialisation::readBackInAnotherForm() {
     QCOMPARE(lines.size(), int(result.differences.size()));
     QCOMPARE(lines.at(0), QStringLiteral("8 INT_MAINT : envoyé \"02\", relu \"2\""));
     QVERIFY(lines.contains(QStringLiteral("12 VOL_MIN : envoyé \"10.00\", relu \"10\"")));
+}
+
+// A serial number that comes back in lower case is not the one sent.
+void TestInitialisation::readBackInAnotherCase() {
+    sim::InstrumentFaults faults;
+    faults.lowerCaseValues = true;
+    LinkFixture f(sim::GeneratedMemory(2, 3, 1), faults);
+    Recorder recorder;
+    const InitialisationResult result =
+        RunInitialisation(*f.link, f.context, CampaignSet(), recorder);
+
+    QCOMPARE(result.outcome, InitialisationOutcome::ReadBackDiffers);
+    QVERIFY(!f.writes().contains("SM"));
+    QCOMPARE(recorder.details.at(0).section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("1 #DEVICE : envoyé \"OVRA0042\", relu \"ovra0042\""));
 }
 
 void TestInitialisation::timeOutAtEachStage_data() {

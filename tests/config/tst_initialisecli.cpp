@@ -3,8 +3,8 @@
 
 #include "settings/profile.h"
 
+#include "ovraprocess.h"
 #include "sim/memory.h"
-#include "simulatorprocess.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,36 +15,7 @@
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run Ovra(const QString& device, const QStringList& arguments) {
-    QProcess ovra;
-    ovra.setProcessEnvironment(FrenchSettings());
-    ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"),
-               QStringList{QStringLiteral("--port"), device} + arguments);
-    ovra.waitForFinished(60000);
-    return {ovra.exitStatus() == QProcess::NormalExit ? ovra.exitCode() : -1,
-            QString::fromUtf8(ovra.readAllStandardOutput()),
-            QString::fromUtf8(ovra.readAllStandardError())};
-}
-
-// What the program sent, one write a line (each command waits for its
-// reply, so each crosses alone), from the simulator's transcript.
-QStringList SentWrites(const QString& transcript) {
-    QFile file(transcript);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList sent;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.contains(" prog>inst "))
-            sent << QString::fromLatin1(line.mid(line.indexOf('|') + 1).chopped(1));
-    }
-    return sent;
-}
+using Run = OvraRun;
 
 int AcquisitionCount(const QString& device) {
     const Run memory = Ovra(device, {"memory"});
@@ -77,7 +48,10 @@ void TestInitialiseCli::initTestCase() {
     m_emptyFile = m_dir.filePath(QStringLiteral("other.par"));
     QVERIFY(WriteProfileString(m_emptyFile, "Notes", "1", "not a parameter"));
     m_validFile = m_dir.filePath(QStringLiteral("valid.par"));
-    QVERIFY(WriteProfileString(m_validFile, "Parameters", "1", "OVRA0042"));
+    const auto factory = sim::FactoryParameters();
+    for (int i = 0; i < ParameterCount; ++i)
+        QVERIFY(WriteProfileString(m_validFile, "Parameters", QString::number(i + 1),
+                                   QString::fromLatin1(factory[std::size_t(i)])));
 }
 
 void TestInitialiseCli::refusedBeforeAnythingIsSent_data() {
@@ -119,7 +93,7 @@ void TestInitialiseCli::refusedBeforeAnythingIsSent() {
     QCOMPARE(run.code, code);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QCOMPARE(run.out, QString());
-    QCOMPARE(SentWrites(transcript), QStringList());
+    QCOMPARE(SentChunks(transcript), QStringList());
 }
 
 void TestInitialiseCli::fromAFileWithATypedClock() {
@@ -135,8 +109,8 @@ void TestInitialiseCli::fromAFileWithATypedClock() {
     SimulatorProcess simulator({"--acquisitions", "2"});
     const QDate today = QDate::currentDate();
 
-    const Run run =
-        Ovra(simulator.device, {"initialise", file, "--yes", "--clock", "24/12/2012 08:30"});
+    const Run run = Ovra(simulator.device, {"initialise", file, "--yes", "--allow-missing",
+                                            "--clock", "24/12/2012 08:30"});
     QVERIFY2(run.code == 0, qPrintable(run.err));
     QCOMPARE(run.out, QStringLiteral("Initialisation réussie\n"));
     QVERIFY2(run.err.contains(QStringLiteral("envoyées comme \"0\" : 54")), qPrintable(run.err));
@@ -158,7 +132,7 @@ void TestInitialiseCli::keepsTheClockAndResendsTheInstrumentsSet() {
     SimulatorProcess simulator({"--acquisitions", "1", "--transcript", transcript});
     const Run run = Ovra(simulator.device, {"initialise", "--yes", "--clock", "keep"});
     QVERIFY2(run.code == 0, qPrintable(run.err));
-    const QStringList sent = SentWrites(transcript);
+    const QStringList sent = SentChunks(transcript);
     QVERIFY(!sent.contains(QStringLiteral("ST")) && !sent.contains(QStringLiteral("SD")));
     // Connection 1 reads, connection 2 sends back what was read.
     QCOMPARE(sent.count(QStringLiteral("ID")), 2);
@@ -180,8 +154,8 @@ void TestInitialiseCli::readBackInAnotherForm() {
                  QStringLiteral("ovra: L'initialisation a échoué.\nVeuillez recommencer.\n")),
              qPrintable(run.err));
     QVERIFY(run.err.contains(QStringLiteral("\n12 VOL_MIN : envoyé \"10.00\", relu \"10\"\n")));
-    QVERIFY(!SentWrites(transcript).contains(QStringLiteral("SM")));
-    QCOMPARE(SentWrites(transcript).last(), QStringLiteral("SL"));
+    QVERIFY(!SentChunks(transcript).contains(QStringLiteral("SM")));
+    QCOMPARE(SentChunks(transcript).last(), QStringLiteral("SL"));
     QCOMPARE(AcquisitionCount(simulator.device), 2);
 }
 
@@ -195,6 +169,10 @@ void TestInitialiseCli::failures_data() {
     // 10 bytes of identification, then the line dies inside the clock setting.
     QTest::newRow("line dies while the clock is set")
         << QStringList{"--dead-after", "14"} << 6 << "Erreur de communication\n";
+    // The clock window's words for a read that failed, then why.
+    QTest::newRow("value too long to read back")
+        << QStringList{"--value-length", "40:3"} << 6
+        << "Erreur de communication (TimeOut)\nle paramètre 3 dépasse 31 caractères\n";
 }
 
 void TestInitialiseCli::failures() {

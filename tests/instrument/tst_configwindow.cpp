@@ -122,6 +122,17 @@ void TestConfigWindow::modes() {
         QCOMPARE(program.InConfig<QWidget>(name)->isVisible(), configuration);
     QCOMPARE(program.InConfig<QWidget>("ButtonInitialize")->isVisible(), initialise);
     QVERIFY(program.InConfig<QWidget>("ButtonClose")->isVisible());
+    // Left to right in this order, whichever of them the mode shows.
+    int left = -1;
+    for (const char* name : {"ButtonLoad", "ButtonSave", "ButtonRead", "ButtonWrite",
+                             "ButtonInitialize", "ButtonClose"}) {
+        const QWidget* shown = program.InConfig<QWidget>(name);
+        if (!shown->isVisible())
+            continue;
+        const int x = shown->mapTo(&config, QPoint()).x();
+        QVERIFY2(x > left, name);
+        left = x;
+    }
     for (const ParameterEntry& entry : ParameterTable()) {
         if (!entry.Hidden())
             QCOMPARE(program.InConfig<QWidget>(entry.field)->isEnabled(), editable);
@@ -283,21 +294,67 @@ void TestConfigWindow::sessionKeepsItsParameters() {
 
 // A field that does not convert: the message, nothing sent, nothing half
 // stored, and the window ready for another try.
+// A field that does not convert, a date or time not typed in full, a value
+// the instrument could not give back: nothing is sent or saved, and the
+// window stays with the set and the focus on that field, "Fermer" included.
 void TestConfigWindow::fieldThatDoesNotConvert_data() {
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
 
+    const QString notInteger = NotAnIntegerMessage(QString());
     QTest::newRow("Ecriture") << "MenuConfiguration"
-                              << "ButtonWrite";
+                              << "ButtonWrite"
+                              << "Header13"
+                              << "" << notInteger;
     QTest::newRow("Sauver") << "MenuConfiguration"
-                            << "ButtonSave";
+                            << "ButtonSave"
+                            << "Header13"
+                            << "" << notInteger;
     QTest::newRow("Initialiser") << "MenuInitialization"
-                                 << "ButtonInitialize";
+                                 << "ButtonInitialize"
+                                 << "Header13"
+                                 << "" << notInteger;
+    QTest::newRow("Fermer") << "MenuConfiguration"
+                            << "ButtonClose"
+                            << "Header13"
+                            << "" << notInteger;
+    QTest::newRow("Fermer, month on its way") << "MenuConfiguration"
+                                              << "ButtonClose"
+                                              << "Header07"
+                                              << "6/20" << NotADateMessage("6/20");
+    QTest::newRow("Ecriture, date on its way") << "MenuConfiguration"
+                                               << "ButtonWrite"
+                                               << "Header05"
+                                               << "1/02/2026" << NotADateMessage("1/02/2026");
+    QTest::newRow("Ecriture, time on its way") << "MenuConfiguration"
+                                               << "ButtonWrite"
+                                               << "Header06"
+                                               << "8:30" << NotADateMessage("8:30");
+    QTest::newRow("Initialiser, month on its way") << "MenuInitialization"
+                                                   << "ButtonInitialize"
+                                                   << "Header07"
+                                                   << "6/20" << NotADateMessage("6/20");
+    QTest::newRow("Ecriture, ; in the comment") << "MenuConfiguration"
+                                                << "ButtonWrite"
+                                                << "Header64"
+                                                << "Cave;Maison"
+                                                << "64 COMMENTS : contient « ; »";
+    QTest::newRow("Fermer, ; in the comment") << "MenuConfiguration"
+                                              << "ButtonClose"
+                                              << "Header64"
+                                              << "Cave;Maison"
+                                              << "64 COMMENTS : contient « ; »";
 }
 
 void TestConfigWindow::fieldThatDoesNotConvert() {
     QFETCH(QString, opener);
     QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
 
     ConfigProgram program(m_context, m_dialogs);
     if (opener == QLatin1String("MenuInitialization"))
@@ -305,25 +362,37 @@ void TestConfigWindow::fieldThatDoesNotConvert() {
     else
         program.Menu(qPrintable(opener));
     const ParameterSet before = m_context.Session.Parameters;
+    const QByteArray settings = m_directory->ReadBytes(QStringLiteral("ovra.ini"));
     program.port->ClearLog();
     m_dialogs.Clear();
     m_dialogs.QueuePath(m_directory->FilePath(QStringLiteral("set.par")));
     program.InConfig<QLineEdit>("Header01")->setText(QStringLiteral("CHANGED"));
-    program.InConfig<QLineEdit>("Header13")->setText(QString());
+    QWidget* edited = program.InConfig<QWidget>(qPrintable(field));
+    if (auto* comment = qobject_cast<QPlainTextEdit*>(edited))
+        comment->setPlainText(text);
+    else
+        static_cast<QLineEdit*>(edited)->setText(text);
     program.InConfig<QPushButton>(qPrintable(button))->click();
 
     QCOMPARE(m_dialogs.Messages().size(), 1);
-    QCOMPARE(m_dialogs.Messages().first().text, NotAnIntegerMessage(QString()));
+    QCOMPARE(m_dialogs.Messages().first().text, message);
     QCOMPARE(m_dialogs.Messages().first().icon, MessageIcon::Error);
     QVERIFY(program.port->Writes().isEmpty());
     QCOMPARE(m_context.Session.Parameters, before);
     QVERIFY(!QFileInfo::exists(m_directory->FilePath(QStringLiteral("set.par"))));
+    QCOMPARE(m_directory->ReadBytes(QStringLiteral("ovra.ini")), settings);
     QVERIFY(program.Config().isVisible());
+    QCOMPARE(program.InConfig<QLineEdit>("Header01")->text(), QStringLiteral("CHANGED"));
     QVERIFY(program.InConfig<QPushButton>(qPrintable(button))->isEnabled());
     QVERIFY(program.InConfig<QPushButton>("ButtonClose")->isEnabled());
     QVERIFY(program.Config().cursor().shape() != Qt::WaitCursor);
-    // The exchanges stop the timer first; they start it again on this way out.
-    QCOMPARE(program.Timer()->isActive(), button != QLatin1String("ButtonSave"));
+    if (button == QLatin1String("ButtonClose")) {
+        QCOMPARE(program.Config().focusWidget(), edited);
+        QVERIFY(program.InConfig<QTabWidget>("PageControl")->currentWidget()->isAncestorOf(edited));
+    } else {
+        // The exchanges stop the timer first; they start it again on this way out.
+        QCOMPARE(program.Timer()->isActive(), button != QLatin1String("ButtonSave"));
+    }
     QVERIFY(!program.Config().ExchangeRunning());
 }
 

@@ -77,6 +77,10 @@ void TestInitialisationWindow::init() {
     m_directory = std::make_unique<TestDirectory>();
     QVERIFY(m_directory->IsValid());
     m_context = Context();
+    // A day that is not its month, so that the two cannot pass for each other.
+    m_context.Now = [] {
+        return QDateTime(QDate(2026, 3, 7), QTime(9, 41));
+    };
     m_directory->Prepare(m_context);
     m_dialogs.Clear();
     m_status.clear();
@@ -260,6 +264,7 @@ void TestInitialisationWindow::clockWindow() {
 
     sim::InstrumentMemory memory = ThreeAcquisitions();
     memory.clock = QDateTime(QDate(2011, 3, 15), QTime(14, 5));
+    const QDateTime now = m_context.Now();
     ConfigProgram program(m_context, m_dialogs, memory);
     program.Menu("MenuInitialization");
     TFormClock& clock = program.Clock();
@@ -268,7 +273,7 @@ void TestInitialisationWindow::clockWindow() {
     QCOMPARE(program.InClock<QLineEdit>("Edit_ProbeClock")->text(),
              QStringLiteral("15/03/2011 14:05"));
     QCOMPARE(program.InClock<QLineEdit>("Edit_SystemClock")->text(),
-             QDateTime::currentDateTime().toString("dd/MM/yyyy HH:mm"));
+             QStringLiteral("07/03/2026 09:41"));
 
     program.port->ClearLog();
     program.InClock<QCheckBox>("CheckBoxHourDate")->setChecked(usePcClock);
@@ -277,7 +282,7 @@ void TestInitialisationWindow::clockWindow() {
 
     QCOMPARE(program.Commands(), commands);
     QCOMPARE(MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-    const QDateTime expected = clockAfter.isNull() ? QDateTime::currentDateTime() : clockAfter;
+    const QDateTime expected = clockAfter.isNull() ? now : clockAfter;
     QVERIFY(qAbs(program.Device().Clock().secsTo(expected)) < 90);
     QCOMPARE(program.Config().isVisible(), configShown);
     // A date refused keeps the window for a corrected one.
@@ -287,9 +292,9 @@ void TestInitialisationWindow::clockWindow() {
     QVERIFY(!program.Link().PortOpen());
     if (configShown) {
         QCOMPARE(program.Config().windowTitle(), QStringLiteral("Initialisation"));
-        const QDateTime now = QDateTime::currentDateTime();
-        QCOMPARE(program.InConfig<QLineEdit>("Header05")->text(), now.toString("dd/MM/yy"));
-        QCOMPARE(m_context.Session.Parameters[LaunchDateIndex], now.toString("dd/MM/yy"));
+        QCOMPARE(program.InConfig<QLineEdit>("Header05")->text(), QStringLiteral("07/03/26"));
+        QCOMPARE(program.InConfig<QLineEdit>("Header06")->text(), QStringLiteral("09:41"));
+        QCOMPARE(m_context.Session.Parameters[LaunchDateIndex], QStringLiteral("07/03/26"));
         QCOMPARE(program.InConfig<QLineEdit>("Header01")->text(), QStringLiteral("OVRA0042"));
     }
 }
@@ -302,11 +307,28 @@ void TestInitialisationWindow::initialises() {
     // A full comment: 31 characters, its TABs as line breaks in the field.
     program.InConfig<QPlainTextEdit>("Header64")
         ->setPlainText(QString(Comment31).replace('\t', '\n'));
+    // Asked first, with the count of the moment: "Non" erases nothing.
+    const int stored = program.Device().Memory().MeasurementTotal();
+    const QString question = QStringLiteral("L'initialisation efface les %1 mesure(s) gardées "
+                                            "dans l'instrument.\nAucune session n'est "
+                                            "affichée.\nContinuer ?")
+                                 .arg(stored);
+    program.InConfig<QPushButton>("ButtonInitialize")->click();
+    QCOMPARE(program.Commands(), (QByteArrayList{"ID", "RN", "SL"}));
+    QCOMPARE(MessageTexts(), QStringList{question});
+    QCOMPARE(program.Device().Memory().MeasurementTotal(), stored);
+    QVERIFY(program.Config().isVisible());
+
+    program.port->ClearLog();
+    m_dialogs.Clear();
+    m_status.clear();
+    m_dialogs.QueueAnswer(MessageAnswer::Yes);
     program.InConfig<QPushButton>("ButtonInitialize")->click();
 
-    QCOMPARE(program.Commands(), (QByteArrayList{"ID", "SH", "RV", "RH", "SM", "SL"}));
-    QCOMPARE(MessageTexts(), QStringList{"Initialisation réussie"});
-    QCOMPARE(m_dialogs.Messages().first().icon, MessageIcon::Information);
+    QCOMPARE(program.Commands(),
+             (QByteArrayList{"ID", "RN", "SL", "ID", "SH", "RV", "RH", "SM", "SL"}));
+    QCOMPARE(MessageTexts(), (QStringList{question, "Initialisation réussie"}));
+    QCOMPARE(m_dialogs.Messages().last().icon, MessageIcon::Information);
     QCOMPARE(m_status, (QStringList{"Envoi des paramètres...", "Vérification des paramètres...",
                                     "Effacement des mesures...", ""}));
     QVERIFY(!program.Config().isVisible());
@@ -314,8 +336,7 @@ void TestInitialisationWindow::initialises() {
     CheckRestored(program);
     QCOMPARE(program.Device().Memory().MeasurementTotal(), 0);
     QCOMPARE(program.Device().Memory().parameters[CommentsIndex], Comment31.toLatin1());
-    QCOMPARE(program.Device().Memory().parameters[LaunchDateIndex],
-             QDateTime::currentDateTime().toString("dd/MM/yy").toLatin1());
+    QCOMPARE(program.Device().Memory().parameters[LaunchDateIndex], QByteArray("07/03/26"));
     QCOMPARE(ReadProfileString(SettingsFileName(m_context), "Parameters", "64", ""), Comment31);
 }
 
@@ -328,12 +349,13 @@ void TestInitialisationWindow::readBackDiffers() {
     program.Device().SetFaults(faults);
     program.OpenInitialisation();
     program.port->ClearLog();
+    m_dialogs.QueueAnswer(MessageAnswer::Yes);
     program.InConfig<QPushButton>("ButtonInitialize")->click();
 
-    QCOMPARE(program.Commands(), (QByteArrayList{"ID", "SH", "RV", "RH", "SL"}));
-    QCOMPARE(MessageTexts(), QStringList{Failed});
-    QCOMPARE(m_dialogs.Messages().first().icon, MessageIcon::Warning);
-    const QString details = m_dialogs.Messages().first().details;
+    QCOMPARE(program.Commands(), (QByteArrayList{"ID", "RN", "SL", "ID", "SH", "RV", "RH", "SL"}));
+    QCOMPARE(MessageTexts().mid(1), QStringList{Failed});
+    QCOMPARE(m_dialogs.Messages().last().icon, MessageIcon::Warning);
+    const QString details = m_dialogs.Messages().last().details;
     QVERIFY2(details.contains(QLatin1String("12 VOL_MIN")), qPrintable(details));
     QVERIFY2(details.contains(QLatin1String("\"10.00\"")), qPrintable(details));
     QVERIFY(!details.contains(QLatin1String("#DEVICE")));
@@ -372,9 +394,10 @@ void TestInitialisationWindow::silentAtAStage() {
                 program.Device().SetFaults(faults);
             });
     program.port->ClearLog();
+    m_dialogs.QueueAnswer(MessageAnswer::Yes);
     program.InConfig<QPushButton>("ButtonInitialize")->click();
 
-    QCOMPARE(MessageTexts(), (QStringList{message, Failed}));
+    QCOMPARE(MessageTexts().mid(1), (QStringList{message, Failed}));
     QCOMPARE(program.Commands().contains("SM"),
              stage == QLatin1String("Effacement des mesures..."));
     QVERIFY(program.Config().isVisible());

@@ -7,8 +7,8 @@
 #include "settings/profile.h"
 #include "settings/settings.h"
 
+#include "ovraprocess.h"
 #include "sim/memory.h"
-#include "simulatorprocess.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -25,42 +25,7 @@
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run Ovra(const QString& device, const QStringList& arguments,
-         const QString& workingDirectory = QString()) {
-    QProcess ovra;
-    QStringList all;
-    if (!device.isEmpty())
-        all << QStringLiteral("--port") << device;
-    if (workingDirectory.isEmpty())
-        ovra.setProcessEnvironment(FrenchSettings());
-    else
-        ovra.setWorkingDirectory(workingDirectory);
-    ovra.start(QStringLiteral(OVRA_BINARY_DIR "/ovra"), all + arguments);
-    ovra.waitForFinished(60000);
-    return {ovra.exitStatus() == QProcess::NormalExit ? ovra.exitCode() : -1,
-            QString::fromUtf8(ovra.readAllStandardOutput()),
-            QString::fromUtf8(ovra.readAllStandardError())};
-}
-
-// What the program sent, as the simulator's transcript lists it: one line per
-// chunk, "prog>inst <hex> |<text>|".
-QStringList SentChunks(const QString& transcript) {
-    QFile file(transcript);
-    QStringList chunks;
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(no transcript)")};
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.contains("prog>inst"))
-            chunks << QString::fromLatin1(line.mid(line.indexOf('|') + 1).chopped(1));
-    }
-    return chunks;
-}
+using Run = OvraRun;
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -362,6 +327,8 @@ void TestInstrumentCli::writeListsTheChangesAndNeedsYes() {
     const QString file = m_dir.filePath(QStringLiteral("changes.par"));
     QCOMPARE(Ovra(simulator.device, {"params", "read", "-o", file}).code, 0);
     QVERIFY(WriteProfileString(file, "Parameters", "18", QStringLiteral("90")));
+    // One change is a change: it needs --yes as well.
+    QCOMPARE(Ovra(simulator.device, {"params", "write", file}).code, 2);
     QVERIFY(WriteProfileString(file, "Parameters", "64", QStringLiteral("Grenier\tété")));
 
     const Run listed = Ovra(simulator.device, {"params", "write", file});

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "instrumentconsole.h"
 #include "instrumentlink.h"
+#include "parametertexts.h"
 
 #include "config/encodings.h"
 #include "config/initialisation.h"
@@ -48,12 +49,12 @@ private:
     bool m_terminal = StandardErrorIsTerminal();
 };
 
-// After a failed operation of connection 1, with the window's wording for
-// it; a port that failed says why.
+// After a failed operation of connection 1, in the clock window's words
+// for it.
 int FailConnectionOne(InstrumentAction& action, const QString& text) {
-    const ExchangeFailure failure = DescribeExchangeFailure(action.context(), action.link());
+    const ExchangeFailure failure = WordExchangeFailure(action.context(), action.link(), text);
     action.Disconnect();
-    PrintError(action.AboutDevice(failure.cause == ExchangeFailure::Port ? failure.text : text));
+    PrintError(action.AboutDevice(failure.text));
     return failure.cause == ExchangeFailure::Cancelled ? ExitCancelled : ExitCommunication;
 }
 
@@ -89,7 +90,8 @@ struct Options {
 int RunInitialise(const CommandLine& line) {
     ParsedArguments args;
     int status = ExitUsage;
-    if (!ParseCommandArguments(line, {{"--yes"}, {"--clock", true}}, 1, args, status))
+    if (!ParseCommandArguments(line, {{"--yes"}, {"--allow-missing"}, {"--clock", true}}, 1, args,
+                               status))
         return status;
     Options options;
     options.file = args.positional.value(0);
@@ -128,6 +130,10 @@ int RunInitialise(const CommandLine& line) {
                            .arg(options.file, QLatin1String(ParametersSection)));
             return ExitFileError;
         }
+        if (const int refused =
+                RefuseUnsendableSet(options.file, file, args.Has("--allow-missing"));
+            refused != ExitSuccess)
+            return refused;
     }
     if (!options.confirmed) {
         PrintError(QCoreApplication::translate(
@@ -141,6 +147,9 @@ int RunInitialise(const CommandLine& line) {
     InstrumentAction action(line);
     TFormRS232& link = action.link();
     Context& context = action.context();
+    // Ctrl-C stops the write between two records, and never lets the erase
+    // begin.
+    InstrumentConsole console(link, context);
     if (const int status = action.Connect(); status != ExitSuccess)
         return status;
     if (!keepClock) {
@@ -156,6 +165,11 @@ int RunInitialise(const CommandLine& line) {
         return FailConnectionOne(
             action, QCoreApplication::translate("ovra", "Erreur de communication (TimeOut)"));
     action.Disconnect();
+    if (console.Interrupted()) {
+        PrintError(action.AboutDevice(
+            QCoreApplication::translate("ovra", "Interrompu : aucun paramètre n'a été envoyé.")));
+        return ExitCancelled;
+    }
 
     ParameterSet toSend = options.file.isEmpty() ? context.Session.Parameters : file.values;
     StampLaunch(toSend, QDateTime::currentDateTime());
@@ -164,7 +178,8 @@ int RunInitialise(const CommandLine& line) {
 }
 
 const CommandRegistration initialise(
-    "initialise", QT_TRANSLATE_NOOP("ovra", "[FICHIER.par] --yes [--clock now|keep|DATE]"),
+    "initialise",
+    QT_TRANSLATE_NOOP("ovra", "[FICHIER.par] --yes [--allow-missing] [--clock now|keep|DATE]"),
     QT_TRANSLATE_NOOP("ovra", "règle l'horloge (DATE : \"jj/mm/aaaa hh:mm\"), envoie et vérifie "
                               "les paramètres, efface les mesures"),
     RunInitialise,
@@ -174,8 +189,11 @@ const CommandRegistration initialise(
         "                  (date et heure de lancement mises à maintenant dans les deux cas)\n"
         "  --yes           confirme : la mémoire des mesures est effacée (sans lui,\n"
         "                  rien n'est envoyé, sortie 2)\n"
+        "  --allow-missing envoie une clé absente de FICHIER.par comme \"0\" (sinon un\n"
+        "                  tel fichier est refusé, sortie 3)\n"
         "  --clock QUAND   now (par défaut), keep, ou \"jj/mm/aaaa hh:mm\" dans les\n"
         "                  années 2000 à 2099\n"
+        "Ctrl-C arrête l'envoi entre deux paramètres, sans effacer (sortie 8).\n"
         "Sortie 9 quand l'instrument rend d'autres valeurs que celles envoyées.\n"));
 
 } // namespace

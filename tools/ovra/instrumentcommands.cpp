@@ -16,6 +16,7 @@
 #include "jsonfields.h"
 #include "parametertexts.h"
 
+#include "config/initialisation.h"
 #include "config/parameterfile.h"
 #include "data/fichiers.h"
 #include "link/wire.h"
@@ -27,6 +28,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -261,8 +264,6 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
             QCoreApplication::translate("ovra", "Impossible de lire le fichier %1").arg(file));
         return ExitFileError;
     }
-    // A missing key would be sent as "0": the serial number, CONFIG and the
-    // calibration gone. Only a complete file goes, or an explicit wish.
     const ParameterFileContent read = LoadParameterFile(file);
     if (!read.readable) {
         PrintError(
@@ -276,21 +277,37 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
                        .arg(file));
         return ExitRejected;
     }
-    if (!read.missing.empty() && !args.Has("--allow-missing")) {
-        PrintError(QCoreApplication::translate(
-                       "ovra", "%1 : clés absentes de la section \"Parameters\" : %2. Rien "
-                               "n'a été envoyé ; --allow-missing les envoie comme \"0\".")
-                       .arg(file, KeysText(read.missing)));
-        return ExitRejected;
-    }
+    if (const int status = RefuseUnsendableSet(file, read, args.Has("--allow-missing"));
+        status != ExitSuccess)
+        return status;
 
     InstrumentAction action(line);
     InstrumentConsole console(action.link(), action.context());
-    if (const int status = ReadInstrumentParameters(action, console); status != ExitSuccess)
+    TFormRS232& link = action.link();
+    if (const int status = action.Connect(); status != ExitSuccess)
         return status;
+    console.SetPhase(QCoreApplication::translate("ovra", "Paramètres"));
+    // A value too long to be read back is the one read failure that leaves
+    // the connection in step: the new set may still replace it, or the
+    // instrument could never be repaired from here.
+    const bool readOk = link.ReadParameters();
+    const std::vector<int> unreadable = link.OverlongParameters();
+    if (!readOk && unreadable.empty())
+        return action.Fail();
+    console.Clear();
+    if (!unreadable.empty())
+        PrintError(action.AboutDevice(
+            QCoreApplication::translate("ovra", "%1\nentrées illisibles : %2 ; le jeu de %3 les "
+                                                "remplace.")
+                .arg(link.FailureReason(), KeysText(unreadable), file)));
     Session& session = action.context().Session;
     const ParameterSet current = session.Parameters;
-    const std::vector<int> changed = ChangedParameters(current, read.values);
+    std::vector<int> changed = ChangedParameters(current, read.values);
+    for (const int index : unreadable) {
+        if (std::find(changed.begin(), changed.end(), index) == changed.end())
+            changed.push_back(index);
+    }
+    std::sort(changed.begin(), changed.end());
     if (changed.empty()) {
         action.Disconnect();
         PrintOut(QCoreApplication::translate(
@@ -308,6 +325,12 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
                        .arg(changed.size()));
         return ExitUsage;
     }
+    if (console.Interrupted()) {
+        action.Disconnect();
+        PrintError(action.AboutDevice(
+            QCoreApplication::translate("ovra", "Interrompu : rien n'a été envoyé.")));
+        return ExitCancelled;
+    }
     if (!read.missing.empty())
         PrintNote(QCoreApplication::translate("ovra", "Clés absentes, envoyées comme \"0\" : %1")
                       .arg(KeysText(read.missing)));
@@ -315,8 +338,14 @@ int RunParamsWrite(const CommandLine& line, const ParsedArguments& args) {
     // configuration window does.
     session.Parameters = read.values;
     console.SetPhase(QCoreApplication::translate("ovra", "Écriture des paramètres"));
-    if (!action.link().WriteParameters())
-        return action.Fail();
+    if (!link.WriteParameters()) {
+        if (!action.context().CancelRequested || link.CommunicationFailed())
+            return action.Fail();
+        console.Clear();
+        action.Disconnect();
+        PrintError(action.AboutDevice(PartialSetText()));
+        return ExitCancelled;
+    }
     console.Clear();
     action.Disconnect();
     PrintError(action.AboutDevice(
@@ -441,9 +470,14 @@ const CommandRegistration params(
         "                       les 64 clés et garde ses autres lignes\n"
         "  write FICHIER.par    lit les paramètres de l'instrument et liste ce que\n"
         "                       FICHIER.par changerait ; n'envoie rien sans --yes (sortie 2)\n"
-        "  --yes                écrit les paramètres quand quelque chose change\n"
+        "  --yes                écrit les paramètres quand quelque chose change, même\n"
+        "                       quand une valeur de l'instrument est trop longue pour\n"
+        "                       être relue\n"
         "  --allow-missing      envoie une clé absente de FICHIER.par comme \"0\" (sinon un\n"
-        "                       tel fichier est refusé, sortie 3)\n"));
+        "                       tel fichier est refusé, sortie 3)\n"
+        "Une valeur que l'instrument ne pourrait pas relire (plus de 31 caractères, \";\",\n"
+        "un caractère de contrôle) est refusée avant tout envoi (sortie 3). Ctrl-C arrête\n"
+        "l'écriture entre deux paramètres (sortie 8).\n"));
 const CommandRegistration clock(
     "clock", QT_TRANSLATE_NOOP("ovra", "read [--json] | set \"jj/mm/aaaa hh:mm\"|now"),
     QT_TRANSLATE_NOOP("ovra", "lit ou règle l'horloge de l'instrument"), RunClock,

@@ -1,6 +1,10 @@
 #include "parametertexts.h"
 
+#include "arguments.h"
+#include "commands.h"
+
 #include "config/parameterfile.h"
+#include "config/parametervalues.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -91,4 +95,26 @@ QString KeysText(const std::vector<int>& indices) {
     for (const int index : indices)
         keys << QString::number(index + 1);
     return keys.join(QStringLiteral(", "));
+}
+
+int RefuseUnsendableSet(const QString& fileName, const ParameterFileContent& content,
+                        bool allowMissing) {
+    // A missing key would be sent as "0": the serial number, CONFIG and the
+    // calibration gone. Only a complete file goes, or an explicit wish.
+    if (!content.missing.empty() && !allowMissing) {
+        PrintError(QCoreApplication::translate(
+                       "ovra", "%1 : clés absentes de la section \"Parameters\" : %2. Rien "
+                               "n'a été envoyé ; --allow-missing les envoie comme \"0\".")
+                       .arg(fileName, KeysText(content.missing)));
+        return ExitRejected;
+    }
+    const std::vector<RefusedValue> refused = RefusedParameterValues(content.values);
+    if (!refused.empty()) {
+        PrintError(QCoreApplication::translate(
+                       "ovra", "%1 : valeurs que l'instrument ne pourrait pas relire :\n%2\nRien "
+                               "n'a été envoyé.")
+                       .arg(fileName, RefusedValuesText(refused)));
+        return ExitRejected;
+    }
+    return ExitSuccess;
 }

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+struct ParameterFileContent;
+
 struct ParameterFileRead {
     ParameterSet values;      // a missing key reads as "0"
     std::vector<int> missing; // indices (0-based) whose key is not in the file
@@ -32,3 +34,10 @@ QString ChangesTable(const std::vector<int>& changed, const ParameterSet& curren
                      const ParameterSet& next);
 // "5, 6, 12" (keys, 1-based).
 QString KeysText(const std::vector<int>& indices);
+
+// A file's set that cannot go to the instrument as it is: a key missing
+// (unless `allowMissing`: it goes as "0") or a value the instrument could not
+// give back. Says so on standard error, naming each key, and gives
+// ExitRejected; ExitSuccess when the set can go.
+int RefuseUnsendableSet(const QString& fileName, const ParameterFileContent& content,
+                        bool allowMissing);

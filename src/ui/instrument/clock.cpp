@@ -28,10 +28,6 @@ constexpr std::chrono::milliseconds ClockInterval{1000};
 // two digits; the mask admits any digits, the date is checked before use.
 const char* const ClockMask = "99/99/9999 99:99;_";
 
-QString Now() {
-    return QDateTime::currentDateTime().toString(QLatin1String(TFormRS232::ClockTextFormat));
-}
-
 QLineEdit* NewClockField(QWidget* parent, const char* name) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
@@ -141,7 +137,7 @@ void TFormClock::hideEvent(QHideEvent* event) {
 }
 
 void TFormClock::TimerClockTimer() {
-    Edit_SystemClock->setText(Now());
+    Edit_SystemClock->setText(m_context.Now().toString(QLatin1String(TFormRS232::ClockTextFormat)));
 }
 
 void TFormClock::reject() {
@@ -199,15 +195,13 @@ void TFormClock::RunExchange(const QString& clock) {
                               MessageButtons::Ok);
     } else {
         ExchangeFailure failure;
-        if (!clock.isNull() && !m_link->WriteInstrumentClock(clock)) {
-            failure = DescribeExchangeFailure(m_context, *m_link);
-            if (failure.cause != ExchangeFailure::Port)
-                failure.text = tr("Erreur de communication");
-        } else if (m_link->ReadParameters()) {
+        if (!clock.isNull() && !m_link->WriteInstrumentClock(clock))
+            failure = WordExchangeFailure(m_context, *m_link, tr("Erreur de communication"));
+        else if (m_link->ReadParameters())
             read = true;
-        } else {
-            failure = DescribeExchangeFailure(m_context, *m_link);
-        }
+        else
+            failure =
+                WordExchangeFailure(m_context, *m_link, tr("Erreur de communication (TimeOut)"));
         // Said goodbye before the configuration window takes over, so that
         // its buttons never meet a connection still open.
         m_link->Disconnect();

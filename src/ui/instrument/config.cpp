@@ -7,6 +7,7 @@
 #include "config/encodings.h"
 #include "config/parameterfile.h"
 #include "config/parametertable.h"
+#include "config/parametervalues.h"
 #include "link/rs232.h"
 #include "settings/settings.h"
 #include "ui/dialogs/dialogservice.h"
@@ -131,15 +132,21 @@ QStringList TFormConfig::DisplayParameters() {
 QString TFormConfig::StoreParameters() {
     // Built aside and taken whole: a field that does not convert leaves the
     // set as it was, so nothing half-stored is ever sent or saved.
-    ParameterSet values = m_context.Session.Parameters;
+    const ParameterSet& before = m_context.Session.Parameters;
+    ParameterSet values = before;
     for (const ParameterEntry& entry : ParameterTable()) {
         if (entry.Hidden())
             continue;
+        m_unconvertedField = entry.index;
         QString& value = values[std::size_t(entry.index)];
         const QString text = ParameterFieldText(Field(entry.index));
         switch (entry.encoding) {
         case ParameterEncoding::AsText:
         case ParameterEncoding::ConfigBits:
+            // What the instrument or a file gave is kept as it came; only
+            // an edit must be a whole date or time.
+            if (text != value && !ParameterTextComplete(entry, text))
+                return NotADateMessage(text);
             value = text;
             break;
         case ParameterEncoding::LanguageItem:
@@ -158,6 +165,17 @@ QString TFormConfig::StoreParameters() {
             break;
         }
     }
+    // A pasted comment escapes the line edits' validators.
+    std::vector<RefusedValue> refused;
+    for (const RefusedValue& value : RefusedParameterValues(values)) {
+        if (values[std::size_t(value.index)] != before[std::size_t(value.index)])
+            refused.push_back(value);
+    }
+    if (!refused.empty()) {
+        m_unconvertedField = refused.front().index;
+        return RefusedValuesText(refused);
+    }
+    m_unconvertedField = -1;
     m_context.Session.Parameters = values;
     return QString();
 }
@@ -266,8 +284,21 @@ void TFormConfig::FormHide() {
 }
 
 void TFormConfig::reject() {
-    if (!m_exchangeRunning)
+    if (m_exchangeRunning)
+        return;
+    // Checked while the window still stands: hidden first, the read set and
+    // every edit would go with it. A session's set is only shown: nothing
+    // there can be corrected, so nothing holds the window.
+    const QString failure = m_mode == ModeView ? QString() : StoreParameters();
+    if (failure.isEmpty()) {
         QDialog::reject();
+        return;
+    }
+    TellConversion({failure});
+    if (QWidget* field = m_unconvertedField >= 0 ? Field(m_unconvertedField) : nullptr) {
+        PageControl->setCurrentIndex(ParameterTable()[std::size_t(m_unconvertedField)].tab);
+        field->setFocus();
+    }
 }
 
 void TFormConfig::ButtonCloseClick() {

@@ -55,7 +55,8 @@ public:
     // as the text was); empty when every entry converted.
     QStringList DisplayParameters();
     // The fields into Parameters, all or nothing: when a field does not
-    // convert, Parameters is left whole and the message is returned.
+    // convert, or holds an edit the instrument could not give back,
+    // Parameters is left whole and the message is returned.
     QString StoreParameters();
     // Parameters from section "Parameters" of the settings file.
     void LoadParameters();
@@ -115,6 +116,8 @@ private:
     void EndReadWrite(QPushButton* button);
     void Tell(const QString& text, MessageIcon icon);
     void TellConversion(const QStringList& messages);
+    // Counts the instrument's measurements and asks before they are erased.
+    bool ConfirmErase();
     QWidget* Field(int index) const { return m_fields[std::size_t(index)]; }
     void SetConfigBoxes(int word);
 
@@ -124,6 +127,8 @@ private:
     ConfigWindowMode m_mode = ModeNone;
     bool m_exchangeRunning = false;
     QString m_parameterDirectory;
+    // The entry whose field the last StoreParameters refused; -1 when none.
+    int m_unconvertedField = -1;
 
     // Header01 .. Header64 by parameter index; null for a hidden entry.
     std::array<QWidget*, ParameterCount> m_fields{};

@@ -11,6 +11,7 @@
 #include "config/initialisation.h"
 #include "config/parameterfile.h"
 #include "config/parametertable.h"
+#include "config/parametervalues.h"
 #include "link/linkmessages.h"
 #include "link/rs232.h"
 #include "ui/dialogs/dialogservice.h"
@@ -38,16 +39,12 @@ public:
     void Succeeded() override { succeeded(); }
 };
 
-// The stage's own words, unless the port failed (an error, with its reason)
-// or the link knows more (added on a line of its own).
+// The stage's words and the link's reason; a failed port is an error.
 std::pair<QString, MessageIcon> WordedFailure(const Context& context, const TFormRS232& link,
                                               const QString& text) {
-    const ExchangeFailure failure = DescribeExchangeFailure(context, link);
-    if (failure.cause == ExchangeFailure::Port)
-        return {failure.text, MessageIcon::Error};
-    if (!link.FailureReason().isEmpty())
-        return {text + QLatin1Char('\n') + link.FailureReason(), MessageIcon::Warning};
-    return {text, MessageIcon::Warning};
+    const ExchangeFailure failure = WordExchangeFailure(context, link, text);
+    return {failure.text,
+            failure.cause == ExchangeFailure::Port ? MessageIcon::Error : MessageIcon::Warning};
 }
 
 } // namespace
@@ -105,8 +102,12 @@ void TFormConfig::ButtonReadClick() {
                 TellConversion(failures);
             Tell(tr("Lecture des paramètres terminée"), MessageIcon::Warning);
         } else {
-            const auto [text, icon] =
+            auto [text, icon] =
                 WordedFailure(m_context, *m_link, tr("Erreur de communication (TimeOut)"));
+            // The one failure after which the instrument can still be repaired.
+            if (!m_link->OverlongParameters().empty())
+                text += QLatin1Char('\n') +
+                        tr("« Ecriture » remplace le jeu de l'instrument par celui affiché.");
             session.Parameters = before;
             session.SoftwareVersion = version;
             Tell(text, icon);
@@ -155,13 +156,13 @@ void TFormConfig::ButtonInitializeClick() {
     SetBusyCursors(ButtonInitialize, true);
 
     // The launch is the moment of this click, not of the window's opening.
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_context.Now();
     SetParameterFieldText(Field(LaunchDateIndex), LaunchDateText(now));
     SetParameterFieldText(Field(LaunchHourIndex), LaunchHourText(now));
     const QString conversion = StoreParameters();
     if (!conversion.isEmpty()) {
         TellConversion({conversion});
-    } else {
+    } else if (ConfirmErase()) {
         CallbackObserver observer;
         observer.status = [this](const QString& text) {
             SetStatus(text);
@@ -188,6 +189,40 @@ void TFormConfig::ButtonInitializeClick() {
     AccessButtons();
     m_exchangeRunning = false;
     emit ExchangeFinished();
+}
+
+bool TFormConfig::ConfirmErase() {
+    // Counted on a connection of its own, at the moment of asking.
+    if (!m_link->Connect()) {
+        Tell(ConnectionFailureText(m_context, *m_link), MessageIcon::Warning);
+        return false;
+    }
+    const bool counted = m_link->ReadMemoryCounts();
+    m_link->Disconnect();
+    if (!counted) {
+        const auto [text, icon] =
+            WordedFailure(m_context, *m_link, tr("Erreur de communication (TimeOut)"));
+        Tell(text, icon);
+        return false;
+    }
+    QString session;
+    switch (m_context.Session.SessionState) {
+    case SessionEmpty:
+        session = tr("Aucune session n'est affichée.");
+        break;
+    case SessionUnsaved:
+        session = tr("La session affichée n'est pas enregistrée.");
+        break;
+    case SessionSaved:
+        session = tr("La session affichée est enregistrée.");
+        break;
+    }
+    const QString question =
+        tr("L'initialisation efface les %1 mesure(s) gardées dans l'instrument.\n%2\nContinuer ?")
+            .arg(m_context.StoredMeasurementCount)
+            .arg(session);
+    return m_dialogs.ShowMessage(this, question, MessageIcon::Question, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
 }
 
 void TFormConfig::ButtonSaveClick() {
@@ -231,6 +266,15 @@ void TFormConfig::ButtonLoadClick() {
     if (!content.readable) {
         m_dialogs.ShowError(
             this, tr("Le fichier %1 n'a pas pu être lu.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    // A set that could not be sent is not shown as if it could.
+    if (const std::vector<RefusedValue> refused = RefusedParameterValues(content.values);
+        !refused.empty()) {
+        m_dialogs.ShowError(this,
+                            tr("Le fichier %1 contient des valeurs que l'instrument ne "
+                               "pourrait pas relire ; rien n'a été chargé.\n%2")
+                                .arg(QDir::toNativeSeparators(path), RefusedValuesText(refused)));
         return;
     }
     m_context.Session.Parameters = content.values;

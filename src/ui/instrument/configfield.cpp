@@ -1,12 +1,14 @@
 #include "ui/instrument/configfield.h"
 
 #include "config/parametertable.h"
+#include "config/parametervalues.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
+#include <QValidator>
 
 namespace {
 
@@ -49,7 +51,54 @@ int FieldWidth(const QWidget& field, int chars) {
            FieldPaddingPixels;
 }
 
+// The whole text; an empty pattern stays empty (any text goes).
+QRegularExpression Anchored(const QString& pattern) {
+    return QRegularExpression(pattern.isEmpty() ? pattern
+                                                : QRegularExpression::anchoredPattern(pattern));
+}
+
+QString CompletePattern(FieldFormat format) {
+    switch (format) {
+    case FieldFormat::DateMask:
+        return QStringLiteral("\\d{2}/\\d{2}/(\\d{2}|\\d{4})");
+    case FieldFormat::TimeMask:
+        return QStringLiteral("\\d{2}:\\d{2}");
+    case FieldFormat::MonthMask:
+        return QStringLiteral("\\d{2}/\\d{4}");
+    default:
+        return QString();
+    }
+}
+
+// Refuses as it is typed or pasted what the instrument could not give back,
+// then what the format does not admit; a date or time on its way is
+// Intermediate.
+class ParameterValueValidator : public QValidator {
+public:
+    ParameterValueValidator(const ParameterEntry& entry, QObject* parent)
+        : QValidator(parent)
+        , m_entry(entry)
+        , m_input(Anchored(ParameterInputPattern(entry))) {}
+
+    State validate(QString& input, int&) const override {
+        if (ParameterValueFault(m_entry.index, input) != ValueFault::None)
+            return Invalid;
+        if (!m_input.pattern().isEmpty() && !m_input.match(input).hasMatch())
+            return Invalid;
+        return ParameterTextComplete(m_entry, input) ? Acceptable : Intermediate;
+    }
+
+private:
+    ParameterEntry m_entry;
+    QRegularExpression m_input;
+};
+
 } // namespace
+
+bool ParameterTextComplete(const ParameterEntry& entry, const QString& text) {
+    const QString pattern = CompletePattern(entry.format);
+    return pattern.isEmpty() || Anchored(pattern).match(text).hasMatch();
+}
 
 QString ParameterInputPattern(const ParameterEntry& entry) {
     switch (entry.format) {
@@ -100,9 +149,7 @@ QWidget* NewParameterField(const ParameterEntry& entry, QWidget* parent) {
     }
     default: {
         auto* edit = new QLineEdit(parent);
-        const QString pattern = ParameterInputPattern(entry);
-        if (!pattern.isEmpty())
-            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+        edit->setValidator(new ParameterValueValidator(entry, edit));
         edit->setPlaceholderText(Placeholder(entry.format));
         edit->setFixedWidth(FieldWidth(*edit, entry.length > 0 ? entry.length : 10));
         if (entry.format == FieldFormat::ConfigWord)

@@ -16,6 +16,9 @@ class QWidget;
 // whole text, partial input included); empty when any text of the row's
 // length goes.
 QString ParameterInputPattern(const ParameterEntry& entry);
+// False for a date, time or month not yet typed in full: "6/20" is no month.
+// A launch date keeps its two-digit year.
+bool ParameterTextComplete(const ParameterEntry& entry, const QString& text);
 
 QWidget* NewParameterField(const ParameterEntry& entry, QWidget* parent);
 

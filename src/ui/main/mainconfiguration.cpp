@@ -87,9 +87,12 @@ void TFormMain::MenuInitializationClick() {
     // second action while this one waits for the instrument.
     setEnabled(false);
     const bool connected = link.Connect();
+    bool clockRead = false;
     if (connected) {
-        // A clock that cannot be read shows as "01/01/2000 00:00".
+        // A silent clock shows as "01/01/2000 00:00"; a reply that is not a
+        // date ends the action (the link has closed the port).
         clock.ShowClocks(link.ReadInstrumentClock());
+        clockRead = !link.CommunicationFailed();
         // Said goodbye before the window shows, so that its buttons never
         // meet a connection still open.
         link.Disconnect();
@@ -98,11 +101,15 @@ void TFormMain::MenuInitializationClick() {
     EndExchange();
     if (!timerRan)
         LMDHiTimerAutoDetection->stop();
-    if (!connected) {
+    if (!clockRead) {
         RestoreSessionParameters();
         setEnabled(true);
-        m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link), MessageIcon::Warning,
-                              MessageButtons::Ok);
+        if (connected)
+            m_dialogs.ShowMessage(this, DescribeExchangeFailure(m_context, link).text,
+                                  MessageIcon::Error, MessageButtons::Ok);
+        else
+            m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link), MessageIcon::Warning,
+                                  MessageButtons::Ok);
         return;
     }
     ShowSecondaryWindow(clock);
@@ -112,7 +119,7 @@ void TFormMain::OpenInitialisation() {
     if (!m_windows.FormConfig)
         return;
     TFormConfig& config = *m_windows.FormConfig;
-    StampLaunch(m_context.Session.Parameters, QDateTime::currentDateTime());
+    StampLaunch(m_context.Session.Parameters, m_context.Now());
     config.SetMode(ModeInitialisation);
     AccessButtons();
     config.ResetProgress();
