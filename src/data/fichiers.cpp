@@ -328,6 +328,8 @@ QByteArray RegionalDecimalSeparator() {
     return QByteArrayLiteral(".");
 }
 
+} // namespace
+
 QByteArray MeasurementFileBytes(const Session& session) {
     const std::size_t countsWritten =
         session.SpectraAvailable ? std::size_t(session.MeasurementCount) * ChannelCount : 0;
@@ -379,8 +381,6 @@ QByteArray MeasurementFileBytes(const Session& session) {
     }
     return out;
 }
-
-} // namespace
 
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session) {
     // Refuse a session whose count and spectra disagree rather than read past

@@ -5,6 +5,7 @@
 
 #include "data/varia.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
@@ -31,6 +32,10 @@ FileOutcome ReadMeasurementFile(const QString& path, Session& session);
 // The reason of a failed file access, in the language in use: Qt leaves the
 // system's common reasons ("No such file or directory") untranslated.
 QString DeviceErrorText(const QIODevice& device);
+
+// The bytes WriteMeasurementFile writes for the session, the decimal
+// separator being the regional one now.
+QByteArray MeasurementFileBytes(const Session& session);
 
 // Writes through a save file, so a failed write leaves any previous file whole.
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session);

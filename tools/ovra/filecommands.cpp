@@ -18,24 +18,6 @@
 
 namespace {
 
-// Reads the file, or tells why not and gives the exit code.
-int ReadForCommand(const QString& file, Session& session) {
-    const FileOutcome outcome = ReadMeasurementFile(file, session);
-    QTextStream err(stderr);
-    switch (outcome.kind) {
-    case FileOutcome::Accepted:
-        return ExitSuccess;
-    case FileOutcome::Rejected:
-        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
-            << '\n';
-        return ExitRejected;
-    case FileOutcome::Failed:
-        err << outcome.message << '\n';
-        return ExitFileError;
-    }
-    return ExitFileError;
-}
-
 qint64 TotalCount(const Session& session, qint32 measurement) {
     const qint32* counts = session.SpectrumAt(measurement);
     qint64 total = 0;

@@ -83,6 +83,8 @@ public:
     void MenuCloseClick();
     void MenuSaveAsClick();
     void MenuPrintClick();
+    // "Rapport de mesure…": the measurement report, as a PDF chosen in a save dialog.
+    void MenuReportClick();
     // Makes the language of `item` (MenuAnglais or MenuFrancais) current; false
     // when its module was not found, the texts then stay those in use.
     bool SwitchLanguage(QAction* item);
@@ -162,7 +164,10 @@ private:
     void RebuildRecentFilesMenu();
     void RememberRecentFile(const QString& path);
     void CreateExportMenu();
-    QString AskExportFileName(const QString& filter, const QString& suffix);
+    // A save dialog offering the session's name with `suffix`; its caption
+    // "Exporter" unless another is given.
+    QString AskExportFileName(const QString& filter, const QString& suffix,
+                              const QString& caption = QString());
     void TellReadFailure(const FileOutcome& outcome);
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
@@ -202,6 +207,7 @@ private:
     QAction* MenuExportCsv = nullptr;
     QAction* MenuExportImage = nullptr;
     QAction* MenuPrint = nullptr;
+    QAction* MenuReport = nullptr;
     QAction* MenuExit = nullptr;
     QMenu* MenuInstrument = nullptr;
     QAction* MenuRead = nullptr;

@@ -50,6 +50,8 @@ void TFormMain::CreateMenus() {
     MenuFile->addSeparator();
     CreateRecentFilesMenu();
     CreateExportMenu();
+    MenuReport = NewAction(this, "MenuReport", tr("Rapport de &mesure…"));
+    MenuFile->addAction(MenuReport);
     MenuFile->addSeparator();
     MenuPrint = NewAction(this, "MenuPrint", tr("&Imprimer"), QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuFile->addAction(MenuPrint);
@@ -79,6 +81,7 @@ void TFormMain::CreateMenus() {
     connect(MenuClose, &QAction::triggered, this, &TFormMain::MenuCloseClick);
     connect(MenuSaveAs, &QAction::triggered, this, &TFormMain::MenuSaveAsClick);
     connect(MenuPrint, &QAction::triggered, this, &TFormMain::MenuPrintClick);
+    connect(MenuReport, &QAction::triggered, this, &TFormMain::MenuReportClick);
     connect(MenuExit, &QAction::triggered, this, &TFormMain::MenuExitClick);
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
     connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);

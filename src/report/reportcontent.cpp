@@ -1,0 +1,78 @@
+#include "report/reportcontent.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("report", text);
+}
+
+// Parameter indices of the instrument's identity and history.
+constexpr int DeviceNumberIndex = 0;
+constexpr int DeviceTypeIndex = 1;
+constexpr int LaunchDateIndex = 4;
+constexpr int LaunchHourIndex = 5;
+constexpr int LastMaintenanceIndex = 6;
+constexpr int NextMaintenanceIndex = 8;
+constexpr int CommentIndex = 63;
+
+QLocale NumberLocale() {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+QString ReportNumber(double value, int decimals) {
+    return NumberLocale().toString(value, 'f', decimals);
+}
+
+QString ReportNumber(qint64 value) {
+    return QString::number(value);
+}
+
+std::vector<ReportField> HeadingFields(const ReportRequest& request) {
+    const ReportSource& source = request.source;
+    std::vector<ReportField> fields;
+    fields.push_back(
+        {Tr("Fichier"), source.saved ? source.fileName
+                                     : Tr("session non enregistrée (téléchargement) : l'empreinte "
+                                          "est celle des octets que son enregistrement écrirait")});
+    fields.push_back({QStringLiteral("SHA-256"), QString::fromLatin1(source.sha256), true});
+    fields.push_back({Tr("Rapport établi le"),
+                      request.madeAt.toString(QLatin1String(ShortDateFormat) + QLatin1Char(' ') +
+                                              QLatin1String(ShortTimeFormat))});
+    fields.push_back({Tr("Programme"), QStringLiteral("OvraView2 " OVRA_VERSION)});
+    return fields;
+}
+
+std::vector<ReportField> InstrumentFields(const Session& session) {
+    const ParameterSet& p = session.Parameters;
+    QString comment = p[CommentIndex];
+    comment.replace(QLatin1Char('\t'), QLatin1Char('\n'));
+    return {
+        {Tr("Numéro"), p[DeviceNumberIndex]},
+        {Tr("Type"), p[DeviceTypeIndex]},
+        {Tr("Version logicielle"), session.SoftwareVersion},
+        {Tr("Mise en service"),
+         (p[LaunchDateIndex] + QLatin1Char(' ') + p[LaunchHourIndex]).trimmed()},
+        {Tr("Dernière maintenance"), p[LastMaintenanceIndex]},
+        {Tr("Prochaine maintenance"), p[NextMaintenanceIndex]},
+        {Tr("Commentaire"), comment},
+    };
+}
+
+std::vector<ReportField> AcquisitionFields(const Session& session) {
+    return {
+        {Tr("Début"), session.StartText},
+        {Tr("Méthode"), session.Method},
+        {Tr("Nombre de mesures"), ReportNumber(session.MeasurementCount)},
+        {Tr("Volume prélevé (l)"), ReportNumber(session.Volume, 2)},
+        // The instrument stores no unit with it; none is added here.
+        {Tr("EAPV calculée par l'instrument"), ReportNumber(session.Eapv, 3)},
+        {Tr("Spectres"), session.SpectraAvailable ? Tr("disponibles") : Tr("indisponibles")},
+    };
+}
