@@ -1,4 +1,5 @@
 #include "report/measurementreport.h"
+#include "report/reporttexts.h"
 
 #include "data/fichiers.h"
 #include "report/reportblocks.h"
@@ -26,37 +27,37 @@ namespace {
 // Enough for the map to be printed sharp; the text and lines are vectors.
 constexpr int ReportDotsPerInch = 300;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("report", text);
-}
-
 void AddSections(ReportLayout& layout, const ReportStyle& style, const QPaintDevice& device,
                  const ReportRequest& request) {
     const Session& session = *request.session;
-    layout.AddBlock(TitleBlock(style, Tr("Rapport de mesure")));
-    layout.AddBlock(FieldsBlock(style, device, Tr("Provenance"), HeadingFields(request)));
-    layout.AddBlock(FieldsBlock(style, device, Tr("Instrument"), InstrumentFields(session)));
-    layout.AddBlock(FieldsBlock(style, device, Tr("Acquisition"), AcquisitionFields(session)));
-    layout.AddBlock(SectionHeadingBlock(style, Tr("Résultats")));
+    layout.AddBlock(TitleBlock(style, Report::tr("Rapport de mesure")));
+    layout.AddBlock(FieldsBlock(style, device, Report::tr("Provenance"), HeadingFields(request)));
+    layout.AddBlock(
+        FieldsBlock(style, device, Report::tr("Instrument"), InstrumentFields(session)));
+    layout.AddBlock(
+        FieldsBlock(style, device, Report::tr("Acquisition"), AcquisitionFields(session)));
+    layout.AddBlock(SectionHeadingBlock(style, Report::tr("Résultats")));
 }
 
 // The results, the pictures and the table: all drawn from the spectra.
 void AddSpectralSections(ReportLayout& layout, const ReportStyle& style, const QPaintDevice& device,
                          const ReportRequest& request, const ReportFigures& figures) {
     if (!figures.windows.ok)
-        layout.AddBlock(ParagraphBlock(
-            style, device,
-            Tr("Les fenêtres d'énergie ne sont pas comptées : %1").arg(figures.windows.error)));
+        layout.AddBlock(
+            ParagraphBlock(style, device,
+                           Report::tr("Les fenêtres d'énergie ne sont pas comptées : %1")
+                               .arg(figures.windows.error)));
     layout.AddTable(ResultsTable(style, figures));
     layout.AddBlock(ParagraphBlock(
         style, device,
-        Tr("N est la somme des comptages de toutes les mesures ; son incertitude est celle de "
-           "Poisson, √N. Les mesures sont numérotées à partir de 1.")));
+        Report::tr(
+            "N est la somme des comptages de toutes les mesures ; son incertitude est celle de "
+            "Poisson, √N. Les mesures sont numérotées à partir de 1.")));
     layout.PageBreak();
     layout.AddBlock(TrendChartBlock(style, figures));
     layout.AddBlock(CountMapBlock(style, *request.session, figures));
     layout.AddBlock(SummedSpectrumBlock(style, figures));
-    layout.AddBlock(SectionHeadingBlock(style, Tr("Mesures")));
+    layout.AddBlock(SectionHeadingBlock(style, Report::tr("Mesures")));
     const qint32 count = figures.table.MeasurementCount();
     const qint32 listed =
         request.tableLimit < 0 ? count : qint32(std::min<qint64>(request.tableLimit, count));
@@ -64,7 +65,8 @@ void AddSpectralSections(ReportLayout& layout, const ReportStyle& style, const Q
     if (listed < count)
         layout.AddBlock(ParagraphBlock(
             style, device,
-            Tr("%1 mesures sur %2 ne sont pas listées (le tableau est limité aux %3 premières).")
+            Report::tr(
+                "%1 mesures sur %2 ne sont pas listées (le tableau est limité aux %3 premières).")
                 .arg(count - listed)
                 .arg(count)
                 .arg(listed)));
@@ -75,7 +77,7 @@ void PaintFooter(QPainter& painter, const ReportStyle& style, const QString& nam
     painter.setFont(style.small);
     painter.setPen(Qt::black);
     painter.drawText(style.footer, Qt::AlignLeft | Qt::AlignVCenter,
-                     Tr("Rapport de mesure — %1").arg(name));
+                     Report::tr("Rapport de mesure — %1").arg(name));
     painter.drawText(style.footer, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("%1 / %2").arg(page).arg(pageCount));
 }
@@ -88,7 +90,8 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
         return QString();
     const QString reason = DeviceErrorText(file);
     file.cancelWriting();
-    return Tr("Impossible d'écrire le fichier %1 : %2").arg(QDir::toNativeSeparators(path), reason);
+    return Report::tr("Impossible d'écrire le fichier %1 : %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -101,7 +104,7 @@ QByteArray MeasurementReportPdf(const ReportRequest& request) {
     writer.setResolution(ReportDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                      QPageLayout::Millimeter));
-    writer.setTitle(Tr("Rapport de mesure"));
+    writer.setTitle(Report::tr("Rapport de mesure"));
     writer.setCreator(QStringLiteral("OvraView2 " OVRA_VERSION));
 
     const ReportStyle style(writer);
@@ -112,16 +115,17 @@ QByteArray MeasurementReportPdf(const ReportRequest& request) {
     if (!session.SpectraAvailable)
         layout.AddBlock(ParagraphBlock(
             style, writer,
-            Tr("Les spectres de cette acquisition sont indisponibles : le rapport ne contient "
-               "ni résultats, ni graphiques, ni tableau des mesures.")));
+            Report::tr(
+                "Les spectres de cette acquisition sont indisponibles : le rapport ne contient "
+                "ni résultats, ni graphiques, ni tableau des mesures.")));
     else if (figures.table.MeasurementCount() == 0)
         layout.AddBlock(
-            ParagraphBlock(style, writer, Tr("L'acquisition ne contient aucune mesure.")));
+            ParagraphBlock(style, writer, Report::tr("L'acquisition ne contient aucune mesure.")));
     else
         AddSpectralSections(layout, style, writer, request, figures);
 
     const QString name =
-        request.source.saved ? request.source.fileName : Tr("session non enregistrée");
+        request.source.saved ? request.source.fileName : Report::tr("session non enregistrée");
     QPainter painter(&writer);
     layout.Paint(writer, painter, [&style, &name](QPainter& p, int page, int count) {
         PaintFooter(p, style, name, page, count);
@@ -134,7 +138,7 @@ QString WriteMeasurementReport(const Session& session, const QString& path, qint
     const QFileInfo target(path);
     if (session.SessionState == SessionSaved && target.exists() &&
         target.canonicalFilePath() == QFileInfo(session.FileName).canonicalFilePath())
-        return Tr("%1 est le fichier de mesures du rapport ; choisissez un autre nom")
+        return Report::tr("%1 est le fichier de mesures du rapport ; choisissez un autre nom")
             .arg(QDir::toNativeSeparators(path));
     ReportRequest request;
     request.session = &session;

@@ -1,4 +1,5 @@
 #include "report/reportcharts.h"
+#include "report/reporttexts.h"
 
 #include "analysis/countmap.h"
 #include "report/reportaxes.h"
@@ -14,10 +15,6 @@
 #include <cmath>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("report", text);
-}
 
 constexpr qreal ChartHeightMm = 72;
 constexpr qreal ColourBarMm = 22; // the map's colour bar and its labels
@@ -132,8 +129,8 @@ ReportBlock TrendChartBlock(const ReportStyle& style, const ReportFigures& figur
             highest = std::max(highest, statistics.Maximum);
         const ChartAxis across = MeasurementAxis(table.MeasurementCount());
         const ChartAxis up = RoundAxis(0, double(highest), 5);
-        PaintAxes(painter, style, plot, across, up, Tr("Évolution des comptages"), Tr("Mesure"),
-                  Tr("Comptage"));
+        PaintAxes(painter, style, plot, across, up, Report::tr("Évolution des comptages"),
+                  Report::tr("Mesure"), Report::tr("Comptage"));
         PaintLegend(painter, style, figures, plot);
         painter.setClipRect(plot);
         painter.setBrush(Qt::NoBrush);
@@ -168,7 +165,7 @@ ReportBlock CountMapBlock(const ReportStyle& style, const Session& session,
         painter.drawImage(pixels, image);
         // A measurement's column runs from its number to the next one's.
         PaintAxes(painter, style, pixels, RoundAxis(1, count + 1, 8), ChannelAxis(),
-                  Tr("Carte mesures × canaux"), Tr("Mesure"), Tr("Canal"));
+                  Report::tr("Carte mesures × canaux"), Report::tr("Mesure"), Report::tr("Canal"));
         PaintWindowBounds(painter, style, figures, pixels, ChannelAxis(), false);
 
         // The colour bar: the logarithmic scale from 1 to the highest cell.
@@ -189,7 +186,7 @@ ReportBlock CountMapBlock(const ReportStyle& style, const Session& session,
         }
         painter.drawText(
             QRectF(bar.left(), bar.top() - style.smallLine * 1.2, style.Mm(20), style.smallLine),
-            Qt::AlignLeft | Qt::AlignBottom, Tr("Comptage (log)"));
+            Qt::AlignLeft | Qt::AlignBottom, Report::tr("Comptage (log)"));
     };
     return block;
 }
@@ -203,8 +200,9 @@ ReportBlock SummedSpectrumBlock(const ReportStyle& style, const ReportFigures& f
         const ChartAxis channels = ChannelAxis();
         const ChartAxis up =
             RoundAxis(0, double(*std::max_element(spectrum.begin(), spectrum.end())), 5);
-        PaintAxes(painter, style, plot, channels, up, Tr("Spectre sommé de toute l'acquisition"),
-                  Tr("Canal"), Tr("Comptage"));
+        PaintAxes(painter, style, plot, channels, up,
+                  Report::tr("Spectre sommé de toute l'acquisition"), Report::tr("Canal"),
+                  Report::tr("Comptage"));
         QPainterPath path;
         for (int c = 0; c < ChannelCount; ++c) {
             // Each channel a step one channel wide, as a spectrum is counted.

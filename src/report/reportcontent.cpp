@@ -1,13 +1,10 @@
 #include "report/reportcontent.h"
+#include "report/reporttexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("report", text);
-}
 
 // Parameter indices of the instrument's identity and history.
 constexpr int DeviceNumberIndex = 0;
@@ -37,15 +34,16 @@ QString ReportNumber(qint64 value) {
 std::vector<ReportField> HeadingFields(const ReportRequest& request) {
     const ReportSource& source = request.source;
     std::vector<ReportField> fields;
-    fields.push_back(
-        {Tr("Fichier"), source.saved ? source.fileName
-                                     : Tr("session non enregistrée (téléchargement) : l'empreinte "
-                                          "est celle des octets que son enregistrement écrirait")});
+    fields.push_back({Report::tr("Fichier"),
+                      source.saved
+                          ? source.fileName
+                          : Report::tr("session non enregistrée (téléchargement) : l'empreinte "
+                                       "est celle des octets que son enregistrement écrirait")});
     fields.push_back({QStringLiteral("SHA-256"), QString::fromLatin1(source.sha256), true});
-    fields.push_back({Tr("Rapport établi le"),
+    fields.push_back({Report::tr("Rapport établi le"),
                       request.madeAt.toString(QLatin1String(ShortDateFormat) + QLatin1Char(' ') +
                                               QLatin1String(ShortTimeFormat))});
-    fields.push_back({Tr("Programme"), QStringLiteral("OvraView2 " OVRA_VERSION)});
+    fields.push_back({Report::tr("Programme"), QStringLiteral("OvraView2 " OVRA_VERSION)});
     return fields;
 }
 
@@ -54,25 +52,26 @@ std::vector<ReportField> InstrumentFields(const Session& session) {
     QString comment = p[CommentIndex];
     comment.replace(QLatin1Char('\t'), QLatin1Char('\n'));
     return {
-        {Tr("Numéro"), p[DeviceNumberIndex]},
-        {Tr("Type"), p[DeviceTypeIndex]},
-        {Tr("Version logicielle"), session.SoftwareVersion},
-        {Tr("Mise en service"),
+        {Report::tr("Numéro"), p[DeviceNumberIndex]},
+        {Report::tr("Type"), p[DeviceTypeIndex]},
+        {Report::tr("Version logicielle"), session.SoftwareVersion},
+        {Report::tr("Mise en service"),
          (p[LaunchDateIndex] + QLatin1Char(' ') + p[LaunchHourIndex]).trimmed()},
-        {Tr("Dernière maintenance"), p[LastMaintenanceIndex]},
-        {Tr("Prochaine maintenance"), p[NextMaintenanceIndex]},
-        {Tr("Commentaire"), comment},
+        {Report::tr("Dernière maintenance"), p[LastMaintenanceIndex]},
+        {Report::tr("Prochaine maintenance"), p[NextMaintenanceIndex]},
+        {Report::tr("Commentaire"), comment},
     };
 }
 
 std::vector<ReportField> AcquisitionFields(const Session& session) {
     return {
-        {Tr("Début"), session.StartText},
-        {Tr("Méthode"), session.Method},
-        {Tr("Nombre de mesures"), ReportNumber(session.MeasurementCount)},
-        {Tr("Volume prélevé (l)"), ReportNumber(session.Volume, 2)},
+        {Report::tr("Début"), session.StartText},
+        {Report::tr("Méthode"), session.Method},
+        {Report::tr("Nombre de mesures"), ReportNumber(session.MeasurementCount)},
+        {Report::tr("Volume prélevé (l)"), ReportNumber(session.Volume, 2)},
         // The instrument stores no unit with it; none is added here.
-        {Tr("EAPV calculée par l'instrument"), ReportNumber(session.Eapv, 3)},
-        {Tr("Spectres"), session.SpectraAvailable ? Tr("disponibles") : Tr("indisponibles")},
+        {Report::tr("EAPV calculée par l'instrument"), ReportNumber(session.Eapv, 3)},
+        {Report::tr("Spectres"),
+         session.SpectraAvailable ? Report::tr("disponibles") : Report::tr("indisponibles")},
     };
 }

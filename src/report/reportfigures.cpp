@@ -1,4 +1,5 @@
 #include "report/reportfigures.h"
+#include "report/reporttexts.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,7 @@ ReportFigures ComputeReportFigures(const Session& session) {
 
 QString SeriesTitle(const ReportFigures& figures, int series) {
     if (series == 0)
-        return QCoreApplication::translate("report", "Total");
+        return Report::tr("Total");
     return WindowTitle(figures.windows.table, series);
 }
 

@@ -1,4 +1,5 @@
 #include "report/reportsource.h"
+#include "report/reporttexts.h"
 
 #include "data/fichiers.h"
 
@@ -22,7 +23,7 @@ bool DescribeReportSource(const Session& session, ReportSource& source, QString&
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file) ||
         file.error() != QFileDevice::NoError) {
-        error = QCoreApplication::translate("report", "Impossible de lire le fichier %1 : %2")
+        error = Report::tr("Impossible de lire le fichier %1 : %2")
                     .arg(QDir::toNativeSeparators(session.FileName), DeviceErrorText(file));
         return false;
     }

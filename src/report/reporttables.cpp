@@ -1,4 +1,5 @@
 #include "report/reporttables.h"
+#include "report/reporttexts.h"
 
 #include "report/reportcontent.h"
 
@@ -10,10 +11,6 @@
 #include <memory>
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("report", text);
-}
 
 struct Column {
     QString title;
@@ -112,7 +109,7 @@ private:
 
 // "123 (n° 4)": a value and the measurement, numbered from 1, it was met in.
 QString ValueAt(qint64 value, qint32 measurement) {
-    return Tr("%1 (n° %2)").arg(ReportNumber(value)).arg(measurement + 1);
+    return Report::tr("%1 (n° %2)").arg(ReportNumber(value)).arg(measurement + 1);
 }
 
 QStringList ResultTexts(const ReportFigures& figures, int series) {
@@ -136,16 +133,16 @@ QStringList ResultTexts(const ReportFigures& figures, int series) {
 } // namespace
 
 ReportTable ResultsTable(const ReportStyle& style, const ReportFigures& figures) {
-    const auto columns =
-        std::make_shared<TableColumns>(style, std::vector<Column>{
-                                                  {Tr("Série"), 0.15, Qt::AlignLeft},
-                                                  {Tr("Comptage total N"), 0.14, Qt::AlignRight},
-                                                  {Tr("Incertitude √N"), 0.13, Qt::AlignRight},
-                                                  {Tr("Relative (%)"), 0.11, Qt::AlignRight},
-                                                  {Tr("Moyenne par mesure"), 0.13, Qt::AlignRight},
-                                                  {Tr("Minimum (mesure)"), 0.17, Qt::AlignRight},
-                                                  {Tr("Maximum (mesure)"), 0.17, Qt::AlignRight},
-                                              });
+    const auto columns = std::make_shared<TableColumns>(
+        style, std::vector<Column>{
+                   {Report::tr("Série"), 0.15, Qt::AlignLeft},
+                   {Report::tr("Comptage total N"), 0.14, Qt::AlignRight},
+                   {Report::tr("Incertitude √N"), 0.13, Qt::AlignRight},
+                   {Report::tr("Relative (%)"), 0.11, Qt::AlignRight},
+                   {Report::tr("Moyenne par mesure"), 0.13, Qt::AlignRight},
+                   {Report::tr("Minimum (mesure)"), 0.17, Qt::AlignRight},
+                   {Report::tr("Maximum (mesure)"), 0.17, Qt::AlignRight},
+               });
     ReportTable table;
     table.headerHeight = style.line * 3.2;
     table.rowHeight = style.line * 1.1;
@@ -165,8 +162,8 @@ ReportTable MeasurementsTable(const ReportStyle& style, const ReportFigures& fig
     const qreal phaseShare = 0.2;
     const qreal countShare = (1.0 - numberShare - phaseShare) / (windows + 1);
     std::vector<Column> columns{
-        {Tr("Mesure"), numberShare, Qt::AlignRight},
-        {Tr("Phase"), phaseShare, Qt::AlignLeft},
+        {Report::tr("Mesure"), numberShare, Qt::AlignRight},
+        {Report::tr("Phase"), phaseShare, Qt::AlignLeft},
     };
     for (int series = 0; series <= windows; ++series)
         columns.push_back({SeriesTitle(figures, series), countShare, Qt::AlignRight});
