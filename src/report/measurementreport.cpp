@@ -57,11 +57,14 @@ void AddSpectralSections(ReportLayout& layout, const ReportStyle& style, const Q
     layout.AddBlock(TrendChartBlock(style, figures));
     layout.AddBlock(CountMapBlock(style, *request.session, figures));
     layout.AddBlock(SummedSpectrumBlock(style, figures));
-    layout.AddBlock(SectionHeadingBlock(style, Report::tr("Mesures")));
     const qint32 count = figures.table.MeasurementCount();
     const qint32 listed =
         request.tableLimit < 0 ? count : qint32(std::min<qint64>(request.tableLimit, count));
-    layout.AddTable(MeasurementsTable(style, figures, listed));
+    ReportTable measurements = MeasurementsTable(style, figures, listed);
+    // The heading stays with the header and the first few rows.
+    const qreal firstRows = measurements.headerHeight + 3 * measurements.rowHeight + style.line;
+    layout.AddBlock(SectionHeadingBlock(style, Report::tr("Mesures")), firstRows);
+    layout.AddTable(std::move(measurements));
     if (listed < count)
         layout.AddBlock(ParagraphBlock(
             style, device,

@@ -6,12 +6,12 @@
 
 #include <cmath>
 
-ChartAxis RoundAxis(double low, double high, int wanted) {
-    ChartAxis axis;
-    axis.low = low;
-    if (high <= low)
-        high = low + 1;
-    const double rough = (high - low) / std::max(1, wanted);
+namespace {
+
+// A round step (1, 2 or 5 times a power of ten) giving about `wanted` ticks;
+// counts and measurement numbers are whole, so never below 1.
+double RoundStep(double span, int wanted) {
+    const double rough = span / std::max(1, wanted);
     const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
     double step = magnitude;
     for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
@@ -19,10 +19,32 @@ ChartAxis RoundAxis(double low, double high, int wanted) {
         if (step >= rough)
             break;
     }
-    // Counts and measurement numbers are whole: no tick between two of them.
-    step = std::max(step, 1.0);
+    return std::max(step, 1.0);
+}
+
+} // namespace
+
+ChartAxis RoundAxis(double low, double high, int wanted) {
+    ChartAxis axis;
+    axis.low = low;
+    if (high <= low)
+        high = low + 1;
+    const double step = RoundStep(high - low, wanted);
     axis.high = low + std::ceil((high - low) / step) * step;
     for (double tick = low; tick <= axis.high + step / 2; tick += step)
+        axis.ticks.push_back(tick);
+    return axis;
+}
+
+ChartAxis SpanAxis(double low, double high, int wanted) {
+    ChartAxis axis;
+    axis.low = low;
+    axis.high = high > low ? high : low + 1;
+    const double step = RoundStep(axis.high - low, wanted);
+    const double first = std::ceil(low / step) * step;
+    if (first - low > step / 2)
+        axis.ticks.push_back(low);
+    for (double tick = first; tick <= axis.high + step * 1e-9; tick += step)
         axis.ticks.push_back(tick);
     return axis;
 }

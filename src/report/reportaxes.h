@@ -24,6 +24,9 @@ struct ChartAxis {
 // An axis from `low` to at least `high`, ending on a round tick, with about
 // `wanted` ticks; `low` stays where it is.
 ChartAxis RoundAxis(double low, double high, int wanted);
+// An axis over exactly `low` … `high`, its ticks on the round values inside,
+// and on `low` when no round value is near it.
+ChartAxis SpanAxis(double low, double high, int wanted);
 
 // The plot's room inside a chart's area, leaving space for the title above,
 // the tick labels at the left and below, and `rightRoom` at the right.

@@ -21,7 +21,7 @@ constexpr qreal ColourBarMm = 22; // the map's colour bar and its labels
 
 // Measurement numbers 1 … n across.
 ChartAxis MeasurementAxis(qint32 count) {
-    return RoundAxis(1, std::max(2, count), 8);
+    return SpanAxis(1, std::max(2, count), 8);
 }
 
 // The line of one series: a point per measurement while they are fewer than
@@ -109,10 +109,12 @@ void PaintWindowBounds(QPainter& painter, const ReportStyle& style, const Report
     painter.setClipping(false);
 }
 
+// Channels 0 … 127, each one channel wide, ticked every 16.
 ChartAxis ChannelAxis() {
-    ChartAxis axis = RoundAxis(0, ChannelCount, 8);
+    ChartAxis axis;
     axis.high = ChannelCount;
-    axis.ticks = {0, 16, 32, 48, 64, 80, 96, 112, 128};
+    for (int channel = 0; channel <= ChannelCount; channel += 16)
+        axis.ticks.push_back(channel);
     return axis;
 }
 
@@ -164,7 +166,7 @@ ReportBlock CountMapBlock(const ReportStyle& style, const Session& session,
         }
         painter.drawImage(pixels, image);
         // A measurement's column runs from its number to the next one's.
-        PaintAxes(painter, style, pixels, RoundAxis(1, count + 1, 8), ChannelAxis(),
+        PaintAxes(painter, style, pixels, SpanAxis(1, count + 1, 8), ChannelAxis(),
                   Report::tr("Carte mesures × canaux"), Report::tr("Mesure"), Report::tr("Canal"));
         PaintWindowBounds(painter, style, figures, pixels, ChannelAxis(), false);
 

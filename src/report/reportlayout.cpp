@@ -27,10 +27,10 @@ void ReportLayout::PageBreak() {
         NewPage();
 }
 
-void ReportLayout::AddBlock(ReportBlock block) {
+void ReportLayout::AddBlock(ReportBlock block, qreal keepWithNext) {
     Advance();
     // A block taller than a page still gets a page of its own, cut at its foot.
-    if (block.height > Room() && !m_pages.back().empty())
+    if (block.height + keepWithNext > Room() && !m_pages.back().empty())
         NewPage();
     Placement placement;
     placement.part = int(m_blocks.size());

@@ -32,7 +32,9 @@ public:
     // `body` is the part of each page the parts go in; `gap` separates them.
     ReportLayout(const QRectF& body, qreal gap);
 
-    void AddBlock(ReportBlock block);
+    // `keepWithNext`: room the next part needs on the same page, so that a
+    // heading is never left alone at the foot of a page.
+    void AddBlock(ReportBlock block, qreal keepWithNext = 0);
     void AddTable(ReportTable table);
     // The next part starts a page of its own.
     void PageBreak();

@@ -25,6 +25,7 @@ ReportStyle::ReportStyle(const QPaintDevice& device)
     , text(Font("DejaVu Sans", 9, QFont::SansSerif))
     , bold(Font("DejaVu Sans", 9, QFont::SansSerif, true))
     , small(Font("DejaVu Sans", 7.5, QFont::SansSerif))
+    , smallBold(Font("DejaVu Sans", 7.5, QFont::SansSerif, true))
     , mono(Font("DejaVu Sans Mono", 8.5, QFont::Monospace))
     , m_dotsPerMm(device.logicalDpiY() / 25.4) {
     line = QFontMetricsF(text, &device).lineSpacing() * 1.15;

@@ -16,6 +16,7 @@ struct ReportStyle {
     QFont text;
     QFont bold;
     QFont small;
+    QFont smallBold; // the tables' headers
     QFont mono;
     qreal line;      // the height of a line of `text`
     qreal smallLine; // of `small`

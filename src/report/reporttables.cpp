@@ -28,7 +28,7 @@ public:
 
     void PaintHeader(QPainter& painter, const QRectF& line) {
         painter.fillRect(line, QColor(230, 230, 230));
-        painter.setFont(m_style.bold);
+        painter.setFont(m_style.smallBold);
         painter.setPen(Qt::black);
         Place(line);
         for (std::size_t i = 0; i < m_columns.size(); ++i)
@@ -135,16 +135,16 @@ QStringList ResultTexts(const ReportFigures& figures, int series) {
 ReportTable ResultsTable(const ReportStyle& style, const ReportFigures& figures) {
     const auto columns = std::make_shared<TableColumns>(
         style, std::vector<Column>{
-                   {Report::tr("Série"), 0.15, Qt::AlignLeft},
-                   {Report::tr("Comptage total N"), 0.14, Qt::AlignRight},
+                   {Report::tr("Série"), 0.12, Qt::AlignLeft},
+                   {Report::tr("Comptage total N"), 0.13, Qt::AlignRight},
                    {Report::tr("Incertitude √N"), 0.13, Qt::AlignRight},
-                   {Report::tr("Relative (%)"), 0.11, Qt::AlignRight},
-                   {Report::tr("Moyenne par mesure"), 0.13, Qt::AlignRight},
-                   {Report::tr("Minimum (mesure)"), 0.17, Qt::AlignRight},
-                   {Report::tr("Maximum (mesure)"), 0.17, Qt::AlignRight},
+                   {Report::tr("Relative (%)"), 0.1, Qt::AlignRight},
+                   {Report::tr("Moyenne par mesure"), 0.14, Qt::AlignRight},
+                   {Report::tr("Minimum (mesure)"), 0.19, Qt::AlignRight},
+                   {Report::tr("Maximum (mesure)"), 0.19, Qt::AlignRight},
                });
     ReportTable table;
-    table.headerHeight = style.line * 3.2;
+    table.headerHeight = style.line * 2.4;
     table.rowHeight = style.line * 1.1;
     table.rowCount = figures.table.SeriesCount();
     table.paintHeader = [columns](QPainter& painter, const QRectF& line) {
@@ -158,7 +158,7 @@ ReportTable ResultsTable(const ReportStyle& style, const ReportFigures& figures)
 
 ReportTable MeasurementsTable(const ReportStyle& style, const ReportFigures& figures, qint32 rows) {
     const int windows = figures.table.SeriesCount() - 1;
-    const qreal numberShare = 0.1;
+    const qreal numberShare = 0.13;
     const qreal phaseShare = 0.2;
     const qreal countShare = (1.0 - numberShare - phaseShare) / (windows + 1);
     std::vector<Column> columns{
