@@ -134,6 +134,74 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewMap</name>
+    <message>
+        <source>Mesures %1 à %2 (additionnées)
+Canal %3 : %4 coups</source>
+        <translation>Measurements %1 to %2 (added up)
+Channel %3: %4 counts</translation>
+    </message>
+    <message>
+        <source>Mesure %1 %2
+Canal %3 : %4 coups</source>
+        <translation>Measurement %1 %2
+Channel %3: %4 counts</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewModel</name>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSelection</name>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Somme</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Écart-type</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>Minimum (mesure)</source>
+        <translation>Minimum (measurement)</translation>
+    </message>
+    <message>
+        <source>Maximum (mesure)</source>
+        <translation>Maximum (measurement)</translation>
+    </message>
+    <message>
+        <source>√Somme</source>
+        <translation>√Sum</translation>
+    </message>
+    <message>
+        <source>Faites glisser sur les tendances ou la carte pour choisir des mesures ; Échap efface le choix.</source>
+        <translation>Drag across the trends or the map to choose measurements; Escape clears the choice.</translation>
+    </message>
+    <message>
+        <source>Mesures %1 à %2 (%3 mesures)</source>
+        <translation>Measurements %1 to %2 (%3 measurements)</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewTrends</name>
+    <message>
+        <source>Mesure %1 %2</source>
+        <translation>Measurement %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>PortSelector</name>
     <message>
         <source>Le port %1 n&apos;existe pas.</source>
@@ -1096,6 +1164,14 @@ It is removed from the list of recent files.</translation>
         <source>Rapport de mesure</source>
         <translation>Measurement report</translation>
     </message>
+    <message>
+        <source>&amp;Tableau des mesures (CSV)…</source>
+        <translation>&amp;Table of measurements (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Vue d&apos;ensemble</source>
+        <translation>O&amp;verview</translation>
+    </message>
 </context>
 <context>
     <name>TFormMemoire</name>
@@ -1146,6 +1222,25 @@ Enregistrez les données avec « Enregistrer Sous ».</source>
         <translation>The reading succeeded, but its copy could not be saved.
 %1
 Save the data with &quot;Save As&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOverview</name>
+    <message>
+        <source>Vue d&apos;ensemble</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Échelle &amp;logarithmique</source>
+        <translation>&amp;Logarithmic scale</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Le tableau des mesures dans le presse-papiers</source>
+        <translation>The table of measurements to the clipboard</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +1977,54 @@ Aucun affichage n&apos;est nécessaire.
   --table-limit N    the table of measurements lists only the first N and says
                      how many it leaves out (default: all of them)
 No display is needed.
+</translation>
+    </message>
+    <message>
+        <source>ovra : --from %1 est après --to %2</source>
+        <translation>ovra: --from %1 is after --to %2</translation>
+    </message>
+    <message>
+        <source>--json et --csv ensemble</source>
+        <translation>--json and --csv together</translation>
+    </message>
+    <message>
+        <source>%1 : spectres indisponibles, rien à résumer</source>
+        <translation>%1: spectra unavailable, nothing to summarise</translation>
+    </message>
+    <message>
+        <source>%1 : fenêtres d&apos;énergie : %2</source>
+        <translation>%1: energy windows: %2</translation>
+    </message>
+    <message>
+        <source>FICHIER [--json | --csv] [--from K --to L]</source>
+        <translation>FILE [--json | --csv] [--from K --to L]</translation>
+    </message>
+    <message>
+        <source>tableau des mesures et statistiques d&apos;une plage</source>
+        <translation>table of measurements and statistics of a range</translation>
+    </message>
+    <message>
+        <source>  --json       un objet JSON sur une ligne, les nombres en nombres
+  --csv        le tableau en CSV (séparateur virgule, point décimal)
+  --from K     première mesure de la plage (à partir de 1)
+  --to L       dernière mesure de la plage (incluse)
+Une mesure par ligne : numéro, phase, total, une colonne par fenêtre
+d&apos;énergie (paramètres 29 à 37). Avec une plage, les statistiques de
+chaque série suivent : n, somme, moyenne, écart-type, minimum et
+maximum avec leur mesure, racine de la somme. Refusés (sortie 3) : un
+fichier aux spectres indisponibles, des fenêtres qui ne se convertissent
+pas ; une plage hors des mesures est une erreur d&apos;usage (sortie 2).
+</source>
+        <translation>  --json     one JSON object on one line, numbers as numbers
+  --csv      the table as CSV (comma separator, decimal point)
+  --from K   first measurement of the range (from 1)
+  --to L     last measurement of the range (included)
+One measurement per line: number, phase, total, one column per energy
+window (parameters 29 to 37). With a range, the statistics of each
+series follow: n, sum, mean, standard deviation, minimum and maximum
+with their measurement, square root of the sum. Refused (exit 3): a
+file whose spectra are unavailable, windows that do not convert; a
+range outside the measurements is a usage error (exit 2).
 </translation>
     </message>
 </context>

@@ -17,6 +17,10 @@ const SettingKey DisplayLargeur{"DISPLAY", "largeur", "1024"};
 const SettingKey DisplayHauteur{"DISPLAY", "hauteur", "600"};
 const SettingKey DisplayAbscisse{"DISPLAY", "abscisse", nullptr};
 const SettingKey DisplayOrdonnee{"DISPLAY", "ordonnee", nullptr};
+const SettingKey OverviewLargeur{"OVERVIEW", "largeur", "1000"};
+const SettingKey OverviewHauteur{"OVERVIEW", "hauteur", "700"};
+const SettingKey OverviewAbscisse{"OVERVIEW", "abscisse", nullptr};
+const SettingKey OverviewOrdonnee{"OVERVIEW", "ordonnee", nullptr};
 const SettingKey BaudRateSerial{"Communications", "BaudRateSerial", "56000"};
 const SettingKey ComNumberSerial{"Communications", "ComNumberSerial", nullptr};
 } // namespace SettingKeys

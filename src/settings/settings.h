@@ -26,6 +26,11 @@ extern const SettingKey DisplayLargeur;   // "DISPLAY" / "largeur"
 extern const SettingKey DisplayHauteur;   // "DISPLAY" / "hauteur"
 extern const SettingKey DisplayAbscisse;  // "DISPLAY" / "abscisse" (default depends on the screen)
 extern const SettingKey DisplayOrdonnee;  // "DISPLAY" / "ordonnee" (default depends on the screen)
+// The overview window's client size and frame position.
+extern const SettingKey OverviewLargeur;  // "OVERVIEW" / "largeur"
+extern const SettingKey OverviewHauteur;  // "OVERVIEW" / "hauteur"
+extern const SettingKey OverviewAbscisse; // "OVERVIEW" / "abscisse" (default: centred)
+extern const SettingKey OverviewOrdonnee; // "OVERVIEW" / "ordonnee" (default: centred)
 extern const SettingKey BaudRateSerial;   // "Communications" / "BaudRateSerial"
 extern const SettingKey ComNumberSerial;  // "Communications" / "ComNumberSerial"
 } // namespace SettingKeys

@@ -1,6 +1,5 @@
 #include "arguments.h"
 
-#include "data/fichiers.h"
 #include "link/rs232.h"
 
 #include <QCoreApplication>
@@ -157,21 +156,4 @@ bool PrintOut(const QString& text) {
 
 void PrintError(const QString& text) {
     QTextStream(stderr) << text << '\n';
-}
-
-int ReadForCommand(const QString& file, Session& session) {
-    const FileOutcome outcome = ReadMeasurementFile(file, session);
-    QTextStream err(stderr);
-    switch (outcome.kind) {
-    case FileOutcome::Accepted:
-        return ExitSuccess;
-    case FileOutcome::Rejected:
-        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
-            << '\n';
-        return ExitRejected;
-    case FileOutcome::Failed:
-        err << outcome.message << '\n';
-        return ExitFileError;
-    }
-    return ExitFileError;
 }

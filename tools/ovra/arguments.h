@@ -6,8 +6,6 @@
 
 #include "commands.h"
 
-#include "data/varia.h"
-
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -61,7 +59,3 @@ QString OutputFileProblem(const QString& output, const QStringList& inputs, bool
 // can hold: a real date and time, in the years 2000 to 2099 (it keeps two
 // digits of the year). Otherwise the reason.
 QString ClockTextProblem(const QString& text);
-
-// Reads the measurement file into `session`, or tells why not on standard
-// error; gives the exit code (ExitSuccess when read).
-int ReadForCommand(const QString& file, Session& session);

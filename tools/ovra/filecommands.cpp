@@ -2,8 +2,10 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "filecommon.h"
 #include "jsonfields.h"
 
+#include "analysis/windowbounds.h"
 #include "data/fichiers.h"
 #include "data/spectracsv.h"
 
@@ -17,14 +19,6 @@
 #include <QTextStream>
 
 namespace {
-
-qint64 TotalCount(const Session& session, qint32 measurement) {
-    const qint32* counts = session.SpectrumAt(measurement);
-    qint64 total = 0;
-    for (int c = 0; c < ChannelCount; ++c)
-        total += counts[c];
-    return total;
-}
 
 QByteArray InfoJson(const QString& file, const Session& session) {
     QJsonArray parameters;
@@ -82,16 +76,10 @@ QString InfoText(const Session& session) {
         for (qint32 m = 0; m < session.MeasurementCount; ++m)
             out << QCoreApplication::translate("ovra", "  mesure %1 : comptage total %2")
                        .arg(m)
-                       .arg(TotalCount(session, m))
+                       .arg(MeasurementTotal(session, m))
                 << '\n';
     }
     return text;
-}
-
-bool WriteStandardOutput(const QByteArray& bytes) {
-    QFile out;
-    return out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
-           out.flush();
 }
 
 int RunInfo(const CommandLine& line) {
@@ -170,3 +158,26 @@ const CommandRegistration exportCsv(
                       "Un fichier aux spectres indisponibles est refusé (sortie 3).\n"));
 
 } // namespace
+
+int ReadForCommand(const QString& file, Session& session) {
+    const FileOutcome outcome = ReadMeasurementFile(file, session);
+    QTextStream err(stderr);
+    switch (outcome.kind) {
+    case FileOutcome::Accepted:
+        return ExitSuccess;
+    case FileOutcome::Rejected:
+        err << QCoreApplication::translate("ovra", "%1 : Format de fichier incorrect").arg(file)
+            << '\n';
+        return ExitRejected;
+    case FileOutcome::Failed:
+        err << outcome.message << '\n';
+        return ExitFileError;
+    }
+    return ExitFileError;
+}
+
+bool WriteStandardOutput(const QByteArray& bytes) {
+    QFile out;
+    return out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
+           out.flush();
+}

@@ -3,6 +3,7 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "filecommon.h"
 
 #include "report/measurementreport.h"
 

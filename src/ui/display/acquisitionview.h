@@ -51,6 +51,13 @@ public:
     void DisplayInfosRn();
     void DisplayROIValue();
 
+    // Moves to a step exactly as the track bar does (the overview's click).
+    void GoToStep(int step);
+
+signals:
+    // After every step shown: opening a session shows step 0, then each move.
+    void StepShown(int step);
+
 private:
     void BuildChartBox();
     void BuildRightColumn();

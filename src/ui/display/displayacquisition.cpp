@@ -79,6 +79,7 @@ void AcquisitionView::DisplaySpectrumGraph(int step) {
         EditPositionClock->clear();
         EditMethode->clear();
         EditPhase->clear();
+        emit StepShown(step);
         return;
     }
     EditPositionClock->setText(session.StartText);
@@ -87,6 +88,7 @@ void AcquisitionView::DisplaySpectrumGraph(int step) {
     // Narrow fields show the beginning of their text, not its end.
     for (QLineEdit* field : {EditPositionClock, EditMethode, EditPhase})
         field->setCursorPosition(0);
+    emit StepShown(step);
 }
 
 void AcquisitionView::ShowMeasurePosition(int step) {
@@ -133,6 +135,10 @@ void AcquisitionView::TrackBarTimePositionChange(int position) {
     DisplaySpectrumGraph(position);
     if (CheckBoxDisplayWindowRn->isChecked())
         DisplayROIValue();
+}
+
+void AcquisitionView::GoToStep(int step) {
+    TrackBarTimePosition->setValue(step);
 }
 
 void AcquisitionView::ButtonBackwardClick() {

@@ -1,5 +1,6 @@
 #include "ui/main/main.h"
 
+#include "analysis/measurementtable.h"
 #include "settings/settings.h"
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/directory.h"
@@ -42,6 +43,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* 
     resize(InitialClientSize);
     CreateMenus();
     CreateCentralArea();
+    CreateOverview();
 
     LMDHiTimerAutoDetection = new QTimer(this);
     LMDHiTimerAutoDetection->setObjectName(QStringLiteral("LMDHiTimerAutoDetection"));
@@ -135,6 +137,10 @@ void TFormMain::SetSessionMenus(bool open) {
     MenuReport->setEnabled(open);
     MenuParametres->setEnabled(open);
     MenuExport->menuAction()->setEnabled(open);
+    // A file whose spectra are unavailable has nothing to tabulate.
+    const bool spectra = open && TabulatedMeasurementCount(m_context.Session) > 0;
+    MenuOverview->setEnabled(spectra);
+    MenuExportTable->setEnabled(spectra);
 }
 
 void TFormMain::ShowSecondaryWindow(QWidget& window) {

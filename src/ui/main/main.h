@@ -27,6 +27,7 @@ class TFormCommunication;
 class TFormConfig;
 class TFormDirectory;
 class TFormMemoire;
+class TFormOverview;
 class TFormPrint;
 class TFormRS232;
 
@@ -80,6 +81,10 @@ public:
     // "Exporter": the spectra as CSV, the chart as a PNG or SVG image.
     void MenuExportCsvClick();
     void MenuExportImageClick();
+    // "Tableau des mesures (CSV)": the overview's per-measurement table.
+    void MenuExportTableClick();
+    // "Vue d'ensemble": the overview window, beside this one.
+    void MenuOverviewClick();
     void MenuCloseClick();
     void MenuSaveAsClick();
     void MenuPrintClick();
@@ -131,6 +136,7 @@ public:
     void SetDataDialogsDirectory(const QString& directory);
 
     AcquisitionView& View() { return *m_view; }
+    TFormOverview& Overview() { return *m_overview; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -168,6 +174,11 @@ private:
     // "Exporter" unless another is given.
     QString AskExportFileName(const QString& filter, const QString& suffix,
                               const QString& caption = QString());
+    // Writes an export through QSaveFile; a failure is told.
+    void WriteExportFile(const QString& path, const QByteArray& bytes);
+    void CreateOverview();
+    // After DisplayAcquisition: the overview follows the session just shown.
+    void ShowOverviewAcquisition();
     void TellReadFailure(const FileOutcome& outcome);
     // Writes the session to a file chosen in SaveDataDialog; false when the
     // user cancelled or the write failed (the user has then been told).
@@ -192,6 +203,7 @@ private:
     Restart m_restart;
     SecondaryWindows m_windows;
     AcquisitionView* m_view = nullptr;
+    TFormOverview* m_overview = nullptr;
 
     QMenu* MenuFile = nullptr;
     QAction* MenuDefaultDirectory = nullptr;
@@ -206,6 +218,8 @@ private:
     QMenu* MenuExport = nullptr;
     QAction* MenuExportCsv = nullptr;
     QAction* MenuExportImage = nullptr;
+    QAction* MenuExportTable = nullptr;
+    QAction* MenuOverview = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuReport = nullptr;
     QAction* MenuExit = nullptr;

@@ -1,8 +1,10 @@
 // "Exporter" of the File menu, enabled while a session is open: the spectra
-// as CSV (the very text of "ovra export --csv") and the chart as an image.
+// as CSV (the very text of "ovra export --csv"), the chart as an image, and
+// the per-measurement table (that of "ovra summary --csv").
 
 #include "ui/main/main.h"
 
+#include "analysis/measurementtable.h"
 #include "data/spectracsv.h"
 #include "ui/dialogs/busyscope.h"
 #include "ui/display/acquisitionview.h"
@@ -34,6 +36,9 @@ void TFormMain::CreateExportMenu() {
     MenuExportCsv->setObjectName(QStringLiteral("MenuExportCsv"));
     MenuExportImage = MenuExport->addAction(tr("&Image du graphique (PNG, SVG)…"));
     MenuExportImage->setObjectName(QStringLiteral("MenuExportImage"));
+    MenuExportTable = MenuExport->addAction(tr("&Tableau des mesures (CSV)…"));
+    MenuExportTable->setObjectName(QStringLiteral("MenuExportTable"));
+    connect(MenuExportTable, &QAction::triggered, this, &TFormMain::MenuExportTableClick);
     connect(MenuExportCsv, &QAction::triggered, this, &TFormMain::MenuExportCsvClick);
     connect(MenuExportImage, &QAction::triggered, this, &TFormMain::MenuExportImageClick);
 }
@@ -52,14 +57,25 @@ QString TFormMain::AskExportFileName(const QString& filter, const QString& suffi
 
 void TFormMain::MenuExportCsvClick() {
     const QString path = AskExportFileName(tr("Fichier CSV (*.csv)"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    const QByteArray csv = SpectraCsv(m_context.Session);
+    if (!path.isEmpty())
+        WriteExportFile(path, SpectraCsv(m_context.Session));
+}
+
+void TFormMain::MenuExportTableClick() {
+    const QString path = AskExportFileName(tr("Fichier CSV (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty())
+        WriteExportFile(
+            path, MeasurementTableText(
+                      BuildMeasurementTable(m_context.Session, m_view->State().Windows), ','));
+}
+
+void TFormMain::WriteExportFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     bool written = false;
     {
         BusyScope busy(*this);
-        written = file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
+        written =
+            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     }
     if (!written)
         m_dialogs.ShowError(this, tr("Impossible d'écrire le fichier %1 : %2")

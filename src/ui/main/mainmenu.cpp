@@ -50,6 +50,9 @@ void TFormMain::CreateMenus() {
     MenuFile->addSeparator();
     CreateRecentFilesMenu();
     CreateExportMenu();
+    MenuOverview =
+        NewAction(this, "MenuOverview", tr("&Vue d'ensemble"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    MenuFile->addAction(MenuOverview);
     MenuReport = NewAction(this, "MenuReport", tr("Rapport de &mesure…"));
     MenuFile->addAction(MenuReport);
     MenuFile->addSeparator();
@@ -81,6 +84,7 @@ void TFormMain::CreateMenus() {
     connect(MenuClose, &QAction::triggered, this, &TFormMain::MenuCloseClick);
     connect(MenuSaveAs, &QAction::triggered, this, &TFormMain::MenuSaveAsClick);
     connect(MenuPrint, &QAction::triggered, this, &TFormMain::MenuPrintClick);
+    connect(MenuOverview, &QAction::triggered, this, &TFormMain::MenuOverviewClick);
     connect(MenuReport, &QAction::triggered, this, &TFormMain::MenuReportClick);
     connect(MenuExit, &QAction::triggered, this, &TFormMain::MenuExitClick);
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);

@@ -1,6 +1,7 @@
 #include "ui/main/main.h"
 
 #include "ui/dialogs/settingwrite.h"
+#include "ui/display/overview.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -83,6 +84,8 @@ void TFormMain::SaveDisplayConfig() {
 
 void TFormMain::FormClose() {
     if (WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::DirectoryLatest,
-                           m_context.LatestDirectory))
+                           m_context.LatestDirectory)) {
         SaveDisplayConfig();
+        m_overview->SavePlacement();
+    }
 }

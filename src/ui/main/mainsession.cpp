@@ -51,10 +51,12 @@ void TFormMain::CloseSession() {
     m_context.Session.FileName.clear();
     m_view->CloseSessionDisplay();
     UpdateTitle();
+    ShowOverviewAcquisition();
 }
 
 void TFormMain::DisplayAcquisition() {
     m_view->DisplayAcquisition();
+    ShowOverviewAcquisition();
 }
 
 FileOutcome TFormMain::LoadMeasurementFile(const QString& path) {
