@@ -1,5 +1,4 @@
 #include "report/measurementreport.h"
-#include "report/reporttexts.h"
 
 #include "data/fichiers.h"
 #include "report/reportblocks.h"
@@ -9,9 +8,9 @@
 #include "report/reportlayout.h"
 #include "report/reportstyle.h"
 #include "report/reporttables.h"
+#include "report/reporttexts.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>

@@ -1,11 +1,10 @@
 #include "report/reportcharts.h"
-#include "report/reporttexts.h"
 
 #include "analysis/countmap.h"
 #include "report/reportaxes.h"
 #include "report/reportcontent.h"
+#include "report/reporttexts.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -43,6 +42,9 @@ QPainterPath SeriesPath(const std::vector<qint64>& values, const QRectF& plot,
             const QPointF point(x(double(m + 1)), y(double(values[std::size_t(m)])));
             m == 0 ? path.moveTo(point) : path.lineTo(point);
         }
+        // A single measurement still shows, as a dot.
+        if (count == 1)
+            path.lineTo(path.currentPosition() + QPointF(1, 0));
         return path;
     }
     qint64 first = 0;

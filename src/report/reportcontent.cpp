@@ -1,7 +1,7 @@
 #include "report/reportcontent.h"
+
 #include "report/reporttexts.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 namespace {

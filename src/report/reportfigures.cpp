@@ -1,7 +1,7 @@
 #include "report/reportfigures.h"
+
 #include "report/reporttexts.h"
 
-#include <QCoreApplication>
 
 ReportFigures ComputeReportFigures(const Session& session) {
     ReportFigures figures;

@@ -1,9 +1,8 @@
 #include "report/reportsource.h"
-#include "report/reporttexts.h"
 
 #include "data/fichiers.h"
+#include "report/reporttexts.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,8 @@
 #include "report/reporttables.h"
-#include "report/reporttexts.h"
 
 #include "report/reportcontent.h"
+#include "report/reporttexts.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
