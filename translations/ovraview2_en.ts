@@ -313,6 +313,217 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Rapport de mesure</source>
+        <translation>Measurement report</translation>
+    </message>
+    <message>
+        <source>Provenance</source>
+        <translation>Provenance</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>Résultats</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Les fenêtres d&apos;énergie ne sont pas comptées : %1</source>
+        <translation>The energy windows are not counted: %1</translation>
+    </message>
+    <message>
+        <source>N est la somme des comptages de toutes les mesures ; son incertitude est celle de Poisson, √N. Les mesures sont numérotées à partir de 1.</source>
+        <translation>N is the sum of the counts of all measurements; its uncertainty is the Poisson one, √N. Measurements are numbered from 1.</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>%1 mesures sur %2 ne sont pas listées (le tableau est limité aux %3 premières).</source>
+        <translation>%1 of the %2 measurements are not listed (the table is limited to the first %3).</translation>
+    </message>
+    <message>
+        <source>Rapport de mesure — %1</source>
+        <translation>Measurement report — %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write file %1: %2</translation>
+    </message>
+    <message>
+        <source>Les spectres de cette acquisition sont indisponibles : le rapport ne contient ni résultats, ni graphiques, ni tableau des mesures.</source>
+        <translation>The spectra of this acquisition are unavailable: the report holds no results, no charts and no table of measurements.</translation>
+    </message>
+    <message>
+        <source>L&apos;acquisition ne contient aucune mesure.</source>
+        <translation>The acquisition holds no measurement.</translation>
+    </message>
+    <message>
+        <source>session non enregistrée</source>
+        <translation>session not saved</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier de mesures du rapport ; choisissez un autre nom</source>
+        <translation>%1 is the measurement file of the report; choose another name</translation>
+    </message>
+    <message>
+        <source>Évolution des comptages</source>
+        <translation>Counts over the acquisition</translation>
+    </message>
+    <message>
+        <source>Mesure</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Comptage</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Carte mesures × canaux</source>
+        <translation>Map of measurements × channels</translation>
+    </message>
+    <message>
+        <source>Canal</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Comptage (log)</source>
+        <translation>Count (log)</translation>
+    </message>
+    <message>
+        <source>Spectre sommé de toute l&apos;acquisition</source>
+        <translation>Summed spectrum of the whole acquisition</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>session non enregistrée (téléchargement) : l&apos;empreinte est celle des octets que son enregistrement écrirait</source>
+        <translation>session not saved (download): the digest is that of the bytes saving it would write</translation>
+    </message>
+    <message>
+        <source>Rapport établi le</source>
+        <translation>Report made on</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Numéro</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Version logicielle</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>Mise en service</source>
+        <translation>Launched</translation>
+    </message>
+    <message>
+        <source>Dernière maintenance</source>
+        <translation>Last maintenance</translation>
+    </message>
+    <message>
+        <source>Prochaine maintenance</source>
+        <translation>Next maintenance</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Méthode</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Nombre de mesures</source>
+        <translation>Number of measurements</translation>
+    </message>
+    <message>
+        <source>Volume prélevé (l)</source>
+        <translation>Sampled volume (l)</translation>
+    </message>
+    <message>
+        <source>EAPV calculée par l&apos;instrument</source>
+        <translation>EAPV computed by the instrument</translation>
+    </message>
+    <message>
+        <source>Spectres</source>
+        <translation>Spectra</translation>
+    </message>
+    <message>
+        <source>disponibles</source>
+        <translation>available</translation>
+    </message>
+    <message>
+        <source>indisponibles</source>
+        <translation>unavailable</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (n° %2)</source>
+        <translation>%1 (no. %2)</translation>
+    </message>
+    <message>
+        <source>Série</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Comptage total N</source>
+        <translation>Total count N</translation>
+    </message>
+    <message>
+        <source>Incertitude √N</source>
+        <translation>Uncertainty √N</translation>
+    </message>
+    <message>
+        <source>Relative (%)</source>
+        <translation>Relative (%)</translation>
+    </message>
+    <message>
+        <source>Moyenne par mesure</source>
+        <translation>Mean per measurement</translation>
+    </message>
+    <message>
+        <source>Minimum (mesure)</source>
+        <translation>Minimum (measurement)</translation>
+    </message>
+    <message>
+        <source>Maximum (mesure)</source>
+        <translation>Maximum (measurement)</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+</context>
+<context>
     <name>SpectrumChart</name>
     <message>
         <source>Comptage = f(canal)</source>
@@ -940,6 +1151,18 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
 Il est retiré de la liste des fichiers récents.</source>
         <translation>The file %1 no longer exists.
 It is removed from the list of recent files.</translation>
+    </message>
+    <message>
+        <source>Rapport de &amp;mesure…</source>
+        <translation>&amp;Measurement report…</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Rapport de mesure</source>
+        <translation>Measurement report</translation>
     </message>
     <message>
         <source>&amp;Tableau des mesures (CSV)…</source>
@@ -1735,6 +1958,32 @@ exit codes: 0 done, 2 wrong usage or refused before anything was done,
         <source>%1 téléchargée(s), %2 déjà présente(s), %3 en échec
 </source>
         <translation>%1 downloaded, %2 already there, %3 failed
+</translation>
+    </message>
+    <message>
+        <source>-o RAPPORT manquant</source>
+        <translation>-o REPORT is missing</translation>
+    </message>
+    <message>
+        <source>FICHIER -o RAPPORT [--force] [--table-limit N]</source>
+        <translation>FILE -o REPORT [--force] [--table-limit N]</translation>
+    </message>
+    <message>
+        <source>rapport de mesure d&apos;un fichier de mesures en PDF</source>
+        <translation>measurement report of a measurement file as a PDF</translation>
+    </message>
+    <message>
+        <source>  -o RAPPORT         le PDF à écrire ; jamais l&apos;entrée
+  --force            remplace RAPPORT s&apos;il existe
+  --table-limit N    le tableau des mesures n&apos;en liste que les N premières et dit
+                     combien il en omet (par défaut : toutes)
+Aucun affichage n&apos;est nécessaire.
+</source>
+        <translation>  -o REPORT          the PDF to write; never the input
+  --force            replaces REPORT if it exists
+  --table-limit N    the table of measurements lists only the first N and says
+                     how many it leaves out (default: all of them)
+No display is needed.
 </translation>
     </message>
     <message>

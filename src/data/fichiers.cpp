@@ -327,6 +327,8 @@ QByteArray RegionalDecimalSeparator() {
     return QByteArrayLiteral(".");
 }
 
+} // namespace
+
 QByteArray MeasurementFileBytes(const Session& session) {
     const std::size_t countsWritten =
         session.SpectraAvailable ? std::size_t(session.MeasurementCount) * ChannelCount : 0;
@@ -378,6 +380,8 @@ QByteArray MeasurementFileBytes(const Session& session) {
     }
     return out;
 }
+
+namespace {
 
 // A session whose count and spectra disagree is refused rather than read
 // past the spectra or written as a file that does not read back.

@@ -6,6 +6,7 @@
 #include "data/checkedwrite.h"
 #include "data/varia.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
@@ -31,6 +32,10 @@ FileOutcome ReadMeasurementFile(const QString& path, Session& session);
 
 // The same from an open device; `name` names it in the messages.
 FileOutcome ReadMeasurementFile(QIODevice& device, const QString& name, Session& session);
+
+// The bytes WriteMeasurementFile writes for the session, the decimal
+// separator being the regional one now.
+QByteArray MeasurementFileBytes(const Session& session);
 
 // Writes through WriteFileChecked: a failed write leaves any previous file whole.
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session);

@@ -134,15 +134,17 @@ void TestMainWindow::menuStates() {
     for (const QAction* action : window.findChild<QMenu*>("MenuFile")->actions())
         file << (action->isSeparator() ? QStringLiteral("-") : Caption(action));
     // The recent files and the exports in submenus of their own, and the
-    // overview, between the existing groups.
-    QCOMPARE(file, QStringList({"Répertoire par défaut", "-", "Langue", "-", "Ouvrir", "Fermer",
-                                "Enregistrer Sous", "-", "Fichiers récents", "Exporter",
-                                "Vue d'ensemble", "-", "Imprimer", "-", "Quitter"}));
+    // overview and the report, between the existing groups.
+    QCOMPARE(file,
+             QStringList({"Répertoire par défaut", "-", "Langue", "-", "Ouvrir", "Fermer",
+                          "Enregistrer Sous", "-", "Fichiers récents", "Exporter", "Vue d'ensemble",
+                          "Rapport de mesure…", "-", "Imprimer", "-", "Quitter"}));
 
     const char* const always[] = {
         "MenuDefaultDirectory", "MenuOpen",          "MenuExit",           "MenuRead",
         "MenuInitialization",   "MenuConfiguration", "MenuCommunications", "MenuWhat"};
-    const char* const withSession[] = {"MenuClose", "MenuSaveAs", "MenuPrint", "MenuParametres"};
+    const char* const withSession[] = {"MenuClose", "MenuSaveAs", "MenuPrint", "MenuReport",
+                                       "MenuParametres"};
     for (const char* name : always)
         QVERIFY2(Child<QAction>(window, name)->isEnabled(), name);
     QVERIFY(window.findChild<QMenu*>("MenuLangue")->menuAction()->isEnabled());

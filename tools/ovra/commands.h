@@ -30,6 +30,10 @@ struct CommandLine {
 
 using CommandFunction = int (*)(const CommandLine& line);
 
+// What a command needs of Qt: Core, or the fonts and painting of Gui (on the
+// offscreen platform, so that no display is needed).
+enum class CommandNeeds { Core, Pages };
+
 // Each command file registers its commands with a static instance, so adding a
 // command never edits the dispatcher:
 //   static const CommandRegistration info("info", "FILE [--json]", "summary of a file", RunInfo,
@@ -37,7 +41,8 @@ using CommandFunction = int (*)(const CommandLine& line);
 // `help` (optional) lists the command's options for "ovra COMMAND --help".
 struct CommandRegistration {
     CommandRegistration(const char* name, const char* arguments, const char* summary,
-                        CommandFunction function, const char* help = nullptr);
+                        CommandFunction function, const char* help = nullptr,
+                        CommandNeeds needs = CommandNeeds::Core);
 };
 
 // The whole tool's usage, on standard error.

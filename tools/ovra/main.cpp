@@ -10,10 +10,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -27,6 +29,7 @@ struct RegisteredCommand {
     const char* summary = "";
     const char* help = nullptr;
     CommandFunction function = nullptr;
+    CommandNeeds needs = CommandNeeds::Core;
 };
 
 std::map<QString, RegisteredCommand>& Commands() {
@@ -120,12 +123,30 @@ ToolOptionsRead ReadToolOptions(QStringList& args, CommandLine& line) {
     return read;
 }
 
+// A command that draws pages gets a Gui application; it runs offscreen, so a
+// report is made on a machine without a display. The command is found the
+// way the run finds it below, before Qt has read the arguments.
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    const ToolOptionsRead options = ReadToolOptions(args, line);
+    const auto found = args.isEmpty() ? Commands().end() : Commands().find(args.first());
+    if (options.outcome == ToolOptionsRead::Command && found != Commands().end() &&
+        found->second.needs == CommandNeeds::Pages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 CommandRegistration::CommandRegistration(const char* name, const char* arguments,
                                          const char* summary, CommandFunction function,
-                                         const char* help) {
-    Commands()[QString::fromLatin1(name)] = {arguments, summary, help, function};
+                                         const char* help, CommandNeeds needs) {
+    Commands()[QString::fromLatin1(name)] = {arguments, summary, help, function, needs};
 }
 
 void PrintUsage() {
@@ -152,12 +173,12 @@ int UsageError(const CommandLine& line, const QString& message) {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ovra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OVRA_VERSION));
 
     CommandLine line;
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     const ToolOptionsRead options = ReadToolOptions(args, line);
 
     // The window program's language, from the settings of the program

@@ -139,6 +139,7 @@ void TFormMain::SetSessionMenus(bool open) {
     MenuSaveAs->setEnabled(open);
     MenuClose->setEnabled(open);
     MenuPrint->setEnabled(open);
+    MenuReport->setEnabled(open);
     MenuParametres->setEnabled(open);
     MenuExport->menuAction()->setEnabled(open);
     // A file whose spectra are unavailable has nothing to tabulate.

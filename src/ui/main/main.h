@@ -89,6 +89,8 @@ public:
     void MenuCloseClick();
     void MenuSaveAsClick();
     void MenuPrintClick();
+    // "Rapport de mesure…": the measurement report, as a PDF chosen in a save dialog.
+    void MenuReportClick();
     // Makes the language of `item` (MenuAnglais or MenuFrancais) current; false
     // when its module was not found, the texts then stay those in use.
     bool SwitchLanguage(QAction* item);
@@ -177,7 +179,10 @@ private:
     void RebuildRecentFilesMenu();
     void RememberRecentFile(const QString& path);
     void CreateExportMenu();
-    QString AskExportFileName(const QString& filter, const QString& suffix);
+    // A save dialog offering the session's name with `suffix`; its caption
+    // "Exporter" unless another is given.
+    QString AskExportFileName(const QString& filter, const QString& suffix,
+                              const QString& caption = QString());
     // Writes an export through the checked write; a failure is told with its reason.
     void WriteExportFile(const QString& path, const QByteArray& bytes);
     void CreateOverview();
@@ -226,6 +231,7 @@ private:
     QAction* MenuExportTable = nullptr;
     QAction* MenuOverview = nullptr;
     QAction* MenuPrint = nullptr;
+    QAction* MenuReport = nullptr;
     QAction* MenuExit = nullptr;
     QMenu* MenuInstrument = nullptr;
     QAction* MenuRead = nullptr;

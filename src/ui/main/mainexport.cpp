@@ -43,9 +43,10 @@ void TFormMain::CreateExportMenu() {
     connect(MenuExportImage, &QAction::triggered, this, &TFormMain::MenuExportImageClick);
 }
 
-QString TFormMain::AskExportFileName(const QString& filter, const QString& suffix) {
+QString TFormMain::AskExportFileName(const QString& filter, const QString& suffix,
+                                     const QString& caption) {
     FileDialogRequest request;
-    request.caption = tr("Exporter");
+    request.caption = caption.isEmpty() ? tr("Exporter") : caption;
     request.directory = m_context.LatestDirectory;
     request.filter = filter;
     request.defaultSuffix = suffix;

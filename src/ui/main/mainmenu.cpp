@@ -53,6 +53,8 @@ void TFormMain::CreateMenus() {
     MenuOverview =
         NewAction(this, "MenuOverview", tr("&Vue d'ensemble"), QKeySequence(Qt::CTRL | Qt::Key_G));
     MenuFile->addAction(MenuOverview);
+    MenuReport = NewAction(this, "MenuReport", tr("Rapport de &mesure…"));
+    MenuFile->addAction(MenuReport);
     MenuFile->addSeparator();
     MenuPrint = NewAction(this, "MenuPrint", tr("&Imprimer"), QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuFile->addAction(MenuPrint);
@@ -83,6 +85,7 @@ void TFormMain::CreateMenus() {
     connect(MenuSaveAs, &QAction::triggered, this, &TFormMain::MenuSaveAsClick);
     connect(MenuPrint, &QAction::triggered, this, &TFormMain::MenuPrintClick);
     connect(MenuOverview, &QAction::triggered, this, &TFormMain::MenuOverviewClick);
+    connect(MenuReport, &QAction::triggered, this, &TFormMain::MenuReportClick);
     connect(MenuExit, &QAction::triggered, this, &TFormMain::MenuExitClick);
     connect(MenuWhat, &QAction::triggered, this, &TFormMain::MenuWhatClick);
     connect(MenuRead, &QAction::triggered, this, &TFormMain::MenuReadClick);
