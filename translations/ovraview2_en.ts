@@ -77,6 +77,25 @@
     </message>
 </context>
 <context>
+    <name>BlankWindowHint</name>
+    <message>
+        <source>%1 (%2), %3 sur le port %4, ou %5.</source>
+        <translation>%1 (%2), %3 on port %4, or %5.</translation>
+    </message>
+    <message>
+        <source>Ouvrez un fichier de mesures</source>
+        <translation>Open a measurement file</translation>
+    </message>
+    <message>
+        <source>lisez l&apos;instrument</source>
+        <translation>read the instrument</translation>
+    </message>
+    <message>
+        <source>essayez l&apos;instrument de démonstration</source>
+        <translation>try the demonstration instrument</translation>
+    </message>
+</context>
+<context>
     <name>ChartConveniences</name>
     <message>
         <source>Canal %1 : %2 coups</source>
@@ -131,6 +150,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Erreur de communication (Checksum incorrect)</source>
         <translation>Communication error (incorrect checksum)</translation>
+    </message>
+    <message>
+        <source>Le port se choisit avec --port ; --port %1 est un instrument de démonstration.</source>
+        <translation>Choose the port with --port; --port %1 is a demonstration instrument.</translation>
+    </message>
+    <message>
+        <source>Le port se choisit dans Instrument &gt; Communications ; « %1 » y est un instrument de démonstration.</source>
+        <translation>Choose the port in Instrument &gt; Communications; &quot;%1&quot; there is a demonstration instrument.</translation>
     </message>
 </context>
 <context>
@@ -202,10 +229,52 @@ Channel %3: %4 counts</translation>
     </message>
 </context>
 <context>
+    <name>ParameterValues</name>
+    <message>
+        <source>plus de %1 caractères</source>
+        <translation>more than %1 characters</translation>
+    </message>
+    <message>
+        <source>contient « ; »</source>
+        <translation>holds a &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>contient un caractère de contrôle</source>
+        <translation>holds a control character</translation>
+    </message>
+    <message>
+        <source>contient un caractère hors de Windows-1252</source>
+        <translation>holds a character outside Windows-1252</translation>
+    </message>
+    <message>
+        <source>%1 %2 : %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>PortSelector</name>
     <message>
         <source>Le port %1 n&apos;existe pas.</source>
         <translation>The port %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>option inconnue %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>option %1 donnée deux fois</source>
+        <translation>option %1 given twice</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 %2 : dossier inexistant</source>
+        <translation>%1 %2: no such directory</translation>
     </message>
 </context>
 <context>
@@ -310,6 +379,12 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>erreur du port %1 : %2</source>
         <translation>port %1 error: %2</translation>
+    </message>
+    <message>
+        <source>Accès refusé au port %1 : votre utilisateur n&apos;a pas le droit de l&apos;ouvrir.
+Ajoutez-le au groupe propriétaire du périphérique (« dialout » sous Debian : sudo usermod -aG dialout $USER), puis fermez la session et reconnectez-vous pour que cela prenne effet.</source>
+        <translation>Access to port %1 denied: your user may not open it.
+Add it to the group that owns the device (&quot;dialout&quot; on Debian: sudo usermod -aG dialout $USER), then log out and in again for this to take effect.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +664,10 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
     <message>
         <source>Erreur de communication</source>
         <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Erreur de communication (TimeOut)</source>
+        <translation>Communication error (time-out)</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1053,44 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <source>Fermer</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Interrompu avant l&apos;effacement : les paramètres sont écrits et vérifiés, les mesures n&apos;ont pas été effacées.</source>
+        <translation>Interrupted before the erase: the parameters are written and checked, the measurements were not erased.</translation>
+    </message>
+    <message>
+        <source>Envoi des paramètres interrompu : l&apos;instrument garde maintenant un jeu incomplet, que la même commande relancée rétablit. Les mesures n&apos;ont pas été effacées.</source>
+        <translation>Sending the parameters was interrupted: the instrument now holds an incomplete set, which running the same command again restores. The measurements were not erased.</translation>
+    </message>
+    <message>
+        <source>« Ecriture » remplace le jeu de l&apos;instrument par celui affiché.</source>
+        <translation>&quot;Write&quot; replaces the instrument&apos;s set with the one shown.</translation>
+    </message>
+    <message>
+        <source>Aucune session n&apos;est affichée.</source>
+        <translation>No session is shown.</translation>
+    </message>
+    <message>
+        <source>La session affichée n&apos;est pas enregistrée.</source>
+        <translation>The session shown is not saved.</translation>
+    </message>
+    <message>
+        <source>La session affichée est enregistrée.</source>
+        <translation>The session shown is saved.</translation>
+    </message>
+    <message>
+        <source>L&apos;initialisation efface les %1 mesure(s) gardées dans l&apos;instrument.
+%2
+Continuer ?</source>
+        <translation>Initialising erases the %1 measurement(s) stored in the instrument.
+%2
+Go on?</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 contient des valeurs que l&apos;instrument ne pourrait pas relire ; rien n&apos;a été chargé.
+%2</source>
+        <translation>The file %1 holds values the instrument could not read back; nothing was loaded.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>TFormDirectory</name>
@@ -1143,10 +1260,6 @@ Add your user to this group (sudo usermod -aG %2 $USER), then log out and log in
         <translation>Simulated instrument (demonstration): the acquisitions read are not real measurements. Choose the instrument&apos;s port in Instrument &gt; Communications.</translation>
     </message>
     <message>
-        <source>Fichiers &amp;récents</source>
-        <translation>&amp;Recent files</translation>
-    </message>
-    <message>
         <source>Le fichier %1 n&apos;existe plus.
 Il est retiré de la liste des fichiers récents.</source>
         <translation>The file %1 no longer exists.
@@ -1171,6 +1284,14 @@ It is removed from the list of recent files.</translation>
     <message>
         <source>&amp;Vue d&apos;ensemble</source>
         <translation>O&amp;verview</translation>
+    </message>
+    <message>
+        <source>L&apos;impression sur « %1 » a échoué : la page n&apos;a pas pu être imprimée en entier.</source>
+        <translation>Printing on &quot;%1&quot; failed: the page could not be printed in full.</translation>
+    </message>
+    <message>
+        <source>Fichiers ré&amp;cents</source>
+        <translation>&amp;Recent files</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1343,11 @@ Enregistrez les données avec « Enregistrer Sous ».</source>
         <translation>The reading succeeded, but its copy could not be saved.
 %1
 Save the data with &quot;Save As&quot;.</translation>
+    </message>
+    <message>
+        <source>Lecture</source>
+        <comment>the window of the instrument&apos;s memory</comment>
+        <translation>Instrument memory</translation>
     </message>
 </context>
 <context>
@@ -1570,10 +1696,6 @@ A file whose spectra are unavailable is refused (exit 3).
         <translation>Keys missing from the file, sent as &quot;0&quot;: %1</translation>
     </message>
     <message>
-        <source>ovra : --clock %1 (ou now, keep) ; rien n&apos;a été envoyé</source>
-        <translation>ovra: --clock %1 (or now, keep); nothing was sent</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1</source>
         <translation>Cannot read file %1</translation>
     </message>
@@ -1594,30 +1716,8 @@ A file whose spectra are unavailable is refused (exit 3).
         <translation>Communication error (time-out)</translation>
     </message>
     <message>
-        <source>[FICHIER.par] --yes [--clock now|keep|DATE]</source>
-        <translation>[FILE.par] --yes [--clock now|keep|DATE]</translation>
-    </message>
-    <message>
         <source>règle l&apos;horloge (DATE : &quot;jj/mm/aaaa hh:mm&quot;), envoie et vérifie les paramètres, efface les mesures</source>
         <translation>set the clock (DATE: &quot;dd/mm/yyyy hh:mm&quot;), send and verify the parameters, erase the measurements</translation>
-    </message>
-    <message>
-        <source>  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l&apos;instrument
-                  (date et heure de lancement mises à maintenant dans les deux cas)
-  --yes           confirme : la mémoire des mesures est effacée (sans lui,
-                  rien n&apos;est envoyé, sortie 2)
-  --clock QUAND   now (par défaut), keep, ou &quot;jj/mm/aaaa hh:mm&quot; dans les
-                  années 2000 à 2099
-Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées.
-</source>
-        <translation>  FILE.par          the parameters to send; without it, the instrument&apos;s own set
-                    (launch date and time stamped with now in both cases)
-  --yes             go ahead: the measurement memory is erased (without it
-                    nothing is sent, exit 2)
-  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
-                    2000 to 2099
-Exit 9 when the instrument gives back other values than it was sent.
-</translation>
     </message>
     <message>
         <source>Mémoire</source>
@@ -1750,10 +1850,6 @@ Exit 9 when the instrument gives back other values than it was sent.
         <translation>the date and time are missing</translation>
     </message>
     <message>
-        <source>ovra : %1 ; rien n&apos;a été envoyé</source>
-        <translation>ovra: %1; nothing was sent</translation>
-    </message>
-    <message>
         <source>compteurs, paramètres et acquisitions gardés dans l&apos;instrument</source>
         <translation>counts, parameters and acquisitions stored in the instrument</translation>
     </message>
@@ -1802,33 +1898,6 @@ Ctrl-C cancels the download (exit 8).
         <translation>read or write the instrument&apos;s parameters</translation>
     </message>
     <message>
-        <source>  read                 les 64 paramètres au format des fichiers de paramètres
-                       (section &quot;Parameters&quot;, clés &quot;1&quot; à &quot;64&quot;) : &quot;&gt; FICHIER.par&quot;
-                       fait un fichier
-  read --json          un objet JSON, chaque paramètre avec sa clé et son nom
-  read --table         un tableau à lire
-  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit
-                       les 64 clés et garde ses autres lignes
-  write FICHIER.par    lit les paramètres de l&apos;instrument et liste ce que
-                       FICHIER.par changerait ; n&apos;envoie rien sans --yes (sortie 2)
-  --yes                écrit les paramètres quand quelque chose change
-  --allow-missing      envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
-                       tel fichier est refusé, sortie 3)
-</source>
-        <translation>  read                 the 64 parameters in the parameter-file format (section
-                       &quot;Parameters&quot;, keys &quot;1&quot; to &quot;64&quot;): &quot;&gt; FILE.par&quot; makes a file
-  read --json          one JSON object, each parameter with its key and name
-  read --table         a table to read
-  read -o FILE.par     write FILE.par; with --force an existing file gets the 64
-                       keys and keeps its other lines
-  write FILE.par       reads the instrument&apos;s set and lists what FILE.par would
-                       change; sends nothing without --yes (exit 2)
-  --yes                write the set when something changes
-  --allow-missing      send a key missing from FILE.par as &quot;0&quot; (otherwise such a
-                       file is refused, exit 3)
-</translation>
-    </message>
-    <message>
         <source>read [--json] | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
         <translation>read [--json] | set &quot;dd/mm/yyyy hh:nn&quot;|now</translation>
     </message>
@@ -1851,34 +1920,6 @@ Ctrl-C cancels the download (exit 8).
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>options, avant la commande :
-  --port PERIPHERIQUE          port série de l&apos;instrument (par défaut : le port
-                               choisi dans OvraView2, d&apos;ovra.ini dans le dossier
-                               du programme)
-  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
-                               trouve)
-  -h, --help                   cette aide ; &quot;ovra COMMANDE --help&quot; pour celle
-                               d&apos;une commande
-  --version                    la version
-
-codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
-3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de
-communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres
-que celles envoyées
-</source>
-        <translation>options, before the command:
-  --port DEVICE            serial port of the instrument (default: the port chosen
-                           in OvraView2, from ovra.ini in the program directory)
-  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
-  -h, --help               this help; &quot;ovra COMMAND --help&quot; for a command&apos;s
-  --version                the version
-
-exit codes: 0 done, 2 wrong usage or refused before anything was done,
-3 rejected file, 4 file error, 5 no connection, 6 communication error,
-7 checksum error, 8 cancelled, 9 read back other values than were sent
-</translation>
     </message>
     <message>
         <source>utilisation : ovra [--port PERIPHERIQUE] [--program-directory DOSSIER] COMMANDE [ARGUMENTS]</source>
@@ -1987,10 +2028,6 @@ No display is needed.
 </translation>
     </message>
     <message>
-        <source>ovra : --from %1 est après --to %2</source>
-        <translation>ovra: --from %1 is after --to %2</translation>
-    </message>
-    <message>
         <source>--json et --csv ensemble</source>
         <translation>--json and --csv together</translation>
     </message>
@@ -2032,6 +2069,191 @@ series follow: n, sum, mean, standard deviation, minimum and maximum
 with their measurement, square root of the sum. Refused (exit 3): a
 file whose spectra are unavailable, windows that do not convert; a
 range outside the measurements is a usage error (exit 2).
+</translation>
+    </message>
+    <message>
+        <source>le dossier %1 n&apos;est pas accessible en écriture (%2) ; rien n&apos;a été téléchargé</source>
+        <translation>the folder %1 is not writable (%2); nothing was downloaded</translation>
+    </message>
+    <message>
+        <source>non tentée(s) : %1
+</source>
+        <translation>not tried: %1
+</translation>
+    </message>
+    <message>
+        <source>--clock %1 (ou now, keep) ; rien n&apos;a été envoyé</source>
+        <translation>--clock %1 (or now, keep); nothing was sent</translation>
+    </message>
+    <message>
+        <source>Interrompu : aucun paramètre n&apos;a été envoyé.</source>
+        <translation>Interrupted: no parameter was sent.</translation>
+    </message>
+    <message>
+        <source>[FICHIER.par] --yes [--allow-missing] [--clock now|keep|DATE]</source>
+        <translation>[FILE.par] --yes [--allow-missing] [--clock now|keep|DATE]</translation>
+    </message>
+    <message>
+        <source>  FICHIER.par     les paramètres à envoyer ; sans lui, ceux de l&apos;instrument
+                  (date et heure de lancement mises à maintenant dans les deux cas)
+  --yes           confirme : la mémoire des mesures est effacée (sans lui,
+                  rien n&apos;est envoyé, sortie 2)
+  --allow-missing envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
+                  tel fichier est refusé, sortie 3)
+  --clock QUAND   now (par défaut), keep, ou &quot;jj/mm/aaaa hh:mm&quot; dans les
+                  années 2000 à 2099
+Ctrl-C arrête l&apos;envoi entre deux paramètres, sans effacer (sortie 8).
+Sortie 9 quand l&apos;instrument rend d&apos;autres valeurs que celles envoyées.
+</source>
+        <translation>  FILE.par          the parameters to send; without it, the instrument&apos;s own set
+                    (launch date and time stamped with now in both cases)
+  --yes             go ahead: the measurement memory is erased (without it
+                    nothing is sent, exit 2)
+  --allow-missing   send a key missing from FILE.par as &quot;0&quot; (otherwise such a
+                    file is refused, exit 3)
+  --clock WHEN      now (default), keep, or &quot;dd/mm/yyyy hh:nn&quot; in the years
+                    2000 to 2099
+Ctrl-C stops the sending between two parameters, without erasing (exit 8).
+Exit 9 when the instrument gives back other values than it was sent.
+</translation>
+    </message>
+    <message>
+        <source>%1
+entrées illisibles : %2 ; le jeu de %3 les remplace.</source>
+        <translation>%1
+unreadable entries: %2; the set of %3 replaces them.</translation>
+    </message>
+    <message>
+        <source>Interrompu : rien n&apos;a été envoyé.</source>
+        <translation>Interrupted: nothing was sent.</translation>
+    </message>
+    <message>
+        <source>%1 ; rien n&apos;a été envoyé</source>
+        <translation>%1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>  read                 les 64 paramètres au format des fichiers de paramètres
+                       (section &quot;Parameters&quot;, clés &quot;1&quot; à &quot;64&quot;) : &quot;&gt; FICHIER.par&quot;
+                       fait un fichier
+  read --json          un objet JSON, chaque paramètre avec sa clé et son nom
+  read --table         un tableau à lire
+  read -o FICHIER.par  écrit FICHIER.par ; avec --force un fichier existant reçoit
+                       les 64 clés et garde ses autres lignes
+  write FICHIER.par    lit les paramètres de l&apos;instrument et liste ce que
+                       FICHIER.par changerait ; n&apos;envoie rien sans --yes (sortie 2)
+  --yes                écrit les paramètres quand quelque chose change, même
+                       quand une valeur de l&apos;instrument est trop longue pour
+                       être relue
+  --allow-missing      envoie une clé absente de FICHIER.par comme &quot;0&quot; (sinon un
+                       tel fichier est refusé, sortie 3)
+Une valeur que l&apos;instrument ne pourrait pas relire (plus de 31 caractères, &quot;;&quot;,
+un caractère de contrôle) est refusée avant tout envoi (sortie 3). Ctrl-C arrête
+l&apos;écriture entre deux paramètres (sortie 8).
+</source>
+        <translation>  read                 the 64 parameters in the parameter-file format (section
+                       &quot;Parameters&quot;, keys &quot;1&quot; to &quot;64&quot;): &quot;&gt; FILE.par&quot; makes a file
+  read --json          one JSON object, each parameter with its key and name
+  read --table         a table to read
+  read -o FILE.par     write FILE.par; with --force an existing file gets the 64
+                       keys and keeps its other lines
+  write FILE.par       reads the instrument&apos;s set and lists what FILE.par would
+                       change; sends nothing without --yes (exit 2)
+  --yes                write the set when something changes, even when a value in
+                       the instrument is too long to be read back
+  --allow-missing      send a key missing from FILE.par as &quot;0&quot; (otherwise such a
+                       file is refused, exit 3)
+A value the instrument could not read back (more than 31 characters, &quot;;&quot;,
+a control character) is refused before anything is sent (exit 3). Ctrl-C stops
+the write between two parameters (exit 8).
+</translation>
+    </message>
+    <message>
+        <source>Aucun port choisi (ni --port, ni dans %1) : %2 est le port par défaut du système.</source>
+        <translation>No port chosen (neither --port nor in %1): %2 is the system&apos;s default port.</translation>
+    </message>
+    <message>
+        <source>options, avant la commande :
+  --port PERIPHERIQUE          port série de l&apos;instrument (par défaut : le port
+                               choisi dans OvraView2, d&apos;ovra.ini dans le dossier
+                               du programme)
+  --program-directory DOSSIER  où est ovra.ini (par défaut : comme OvraView2 le
+                               trouve)
+  -h, --help                   cette aide ; pour celle d&apos;une commande :
+                               &quot;ovra help COMMANDE&quot; ou &quot;ovra COMMANDE --help&quot;
+  --version                    la version
+
+codes de sortie : 0 fait, 2 mauvaise utilisation ou refus avant toute action,
+3 fichier refusé, 4 erreur de fichier, 5 pas de connexion, 6 erreur de
+communication, 7 erreur de somme de contrôle, 8 annulé, 9 valeurs relues autres
+que celles envoyées
+</source>
+        <translation>options, before the command:
+  --port DEVICE            serial port of the instrument (default: the port chosen
+                           in OvraView2, from ovra.ini in the program directory)
+  --program-directory DIR  where ovra.ini is (default: as OvraView2 finds it)
+  -h, --help               this help; for the help of a command:
+                           &quot;ovra help COMMAND&quot; or &quot;ovra COMMAND --help&quot;
+  --version                the version
+
+exit codes: 0 done, 2 wrong usage or refused before anything was done,
+3 rejected file, 4 file error, 5 no connection, 6 communication error,
+7 checksum error, 8 cancelled, 9 read back other values than were sent
+</translation>
+    </message>
+    <message>
+        <source>%1 : valeurs que l&apos;instrument ne pourrait pas relire :
+%2
+Rien n&apos;a été envoyé.</source>
+        <translation>%1: values the instrument could not read back:
+%2
+Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>--from %1 est après --to %2</source>
+        <translation>--from %1 is after --to %2</translation>
+    </message>
+</context>
+<context>
+    <name>ovraview2</name>
+    <message>
+        <source>utilisation : ovraview2 [--program-directory DOSSIER] [FICHIER.ovra]
+
+OvraView2, le compagnon de bureau du moniteur de radon OVRA.
+
+  FICHIER.ovra                 fichier de mesures à ouvrir au démarrage
+  --program-directory DOSSIER  où sont gardés les réglages (ovra.ini) et la
+                               copie de chaque lecture (data.ovra) ; par
+                               défaut : le &quot;Path&quot; du magasin de réglages
+                               Tarvel/OvraView2, sinon le dossier de données
+                               de l&apos;utilisateur pour le programme
+  -h, --help                   cette aide
+  --version                    la version
+
+codes de sortie : 0 fait, 1 pas d&apos;écran, 2 mauvaise utilisation
+</source>
+        <translation>usage: ovraview2 [--program-directory DIR] [FILE.ovra]
+
+OvraView2, the desktop companion of the OVRA radon monitor.
+
+  FILE.ovra                measurement file to open at start
+  --program-directory DIR  where the settings (ovra.ini) and the copy of each
+                           download (data.ovra) are kept; default: the &quot;Path&quot;
+                           of the Tarvel/OvraView2 settings store, else the
+                           user&apos;s data folder for the program
+  -h, --help               this help
+  --version                the version
+
+exit codes: 0 done, 1 no display, 2 wrong usage
+</translation>
+    </message>
+    <message>
+        <source>pas d&apos;écran où ouvrir la fenêtre (DISPLAY ou WAYLAND_DISPLAY est-il défini ?) ; ovra fonctionne sans écran</source>
+        <translation>no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?); ovra works without one</translation>
+    </message>
+    <message>
+        <source>Essayez &quot;ovraview2 --help&quot; pour en savoir plus.
+</source>
+        <translation>Try &quot;ovraview2 --help&quot; for more information.
 </translation>
     </message>
 </context>
