@@ -1012,6 +1012,13 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>checkedwrite</name>
+    <message>
+        <source>écriture incomplète</source>
+        <translation>incomplete write</translation>
+    </message>
+</context>
+<context>
     <name>fichiers</name>
     <message>
         <source>Fichier %1, ligne %2 : %3</source>
@@ -1634,6 +1641,13 @@ exit codes: 0 done, 2 wrong usage or refused before anything was done,
 </source>
         <translation>%1 downloaded, %2 already there, %3 failed
 </translation>
+    </message>
+</context>
+<context>
+    <name>profile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier</source>
+        <translation>not a regular file</translation>
     </message>
 </context>
 <context>

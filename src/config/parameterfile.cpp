@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -24,12 +23,11 @@ const char* const ParameterFileFilter =
 
 ParameterFileContent LoadParameterFile(const QString& fileName) {
     ParameterFileContent content;
-    QFile file(fileName);
-    content.readable = !file.exists() || file.open(QIODevice::ReadOnly);
-    file.close();
+    const ProfileFile file = ProfileFile::Read(fileName);
+    content.readable = file.Readable();
     const QString section = QLatin1String(ParametersSection);
     for (int i = 0; i < ParameterCount; ++i) {
-        QString value = ReadProfileString(fileName, section, KeyOf(i), MissingKey);
+        QString value = file.String(section, KeyOf(i), MissingKey);
         if (value == MissingKey) {
             value = QStringLiteral("0");
             content.missing.push_back(i);
@@ -39,14 +37,14 @@ ParameterFileContent LoadParameterFile(const QString& fileName) {
     return content;
 }
 
-bool SaveParameterFile(const QString& fileName, const ParameterSet& values) {
+bool SaveParameterFile(const QString& fileName, const ParameterSet& values, QString* reason) {
     // One write for the 64 keys: a file that cannot be written keeps its
     // whole previous set rather than a mix of two.
-    std::vector<std::pair<QString, QString>> keys;
+    ProfileKeyValues keys;
     keys.reserve(ParameterCount);
     for (int i = 0; i < ParameterCount; ++i)
         keys.emplace_back(KeyOf(i), values[i]);
-    return WriteProfileStrings(fileName, QLatin1String(ParametersSection), keys);
+    return WriteProfileStrings(fileName, QLatin1String(ParametersSection), keys, reason);
 }
 
 QString ParameterFileWriteRefused(const QString& fileName) {

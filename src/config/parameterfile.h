@@ -21,14 +21,16 @@ struct ParameterFileContent {
     ParameterSet values;
     // Indices (0-based) whose key was missing, in order.
     std::vector<int> missing;
-    // False when the file exists but cannot be read (every entry is "0").
+    // False when the file exists but cannot be read, or is not a regular
+    // file (every entry is "0").
     bool readable = true;
 };
 
 ParameterFileContent LoadParameterFile(const QString& fileName);
 // False when the file cannot be written; "Impossible d'écrire dans %1" then
-// names it through ParameterFileWriteRefused.
-bool SaveParameterFile(const QString& fileName, const ParameterSet& values);
+// names it through ParameterFileWriteRefused, and `reason` says why.
+bool SaveParameterFile(const QString& fileName, const ParameterSet& values,
+                       QString* reason = nullptr);
 QString ParameterFileWriteRefused(const QString& fileName);
 
 // Section "Parameters" of the settings file (ProgramDirectory + "ovra.ini"):

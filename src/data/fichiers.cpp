@@ -1,5 +1,6 @@
 #include "data/fichiers.h"
 
+#include "data/checkedwrite.h"
 #include "data/filenumbers.h"
 #include "data/linereader.h"
 #include "data/windows1252.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <charconv>
 #include <optional>
@@ -61,9 +61,9 @@ bool ParsePlainCount(QByteArrayView field, qint32& value) {
 
 class MeasurementFileReader {
 public:
-    MeasurementFileReader(const QString& path, QFile& file)
+    MeasurementFileReader(const QString& path, QIODevice& device)
         : m_path(path)
-        , m_lines(file) {}
+        , m_lines(device) {}
 
     FileOutcome Read(Session& fresh);
 
@@ -268,11 +268,6 @@ qsizetype LastTabBeforeFinal(QByteArrayView line) {
     return line.first(line.size() - 1).lastIndexOf(Tab);
 }
 
-QString DeviceErrorText(const QIODevice& device) {
-    const QByteArray reason = device.errorString().toUtf8();
-    return QCoreApplication::translate("QIODevice", reason.constData());
-}
-
 FileOutcome ReadMeasurementFile(const QString& path, Session& session) {
     // A device or a pipe may never end a line: only a file of known size is read.
     const QFileInfo info(path);
@@ -286,8 +281,12 @@ FileOutcome ReadMeasurementFile(const QString& path, Session& session) {
             FileOutcome::Failed,
             QCoreApplication::translate("fichiers", "Impossible d'ouvrir le fichier %1 : %2")
                 .arg(Shown(path), DeviceErrorText(file)));
+    return ReadMeasurementFile(file, path, session);
+}
+
+FileOutcome ReadMeasurementFile(QIODevice& device, const QString& name, Session& session) {
     Session fresh;
-    const FileOutcome outcome = MeasurementFileReader(path, file).Read(fresh);
+    const FileOutcome outcome = MeasurementFileReader(name, device).Read(fresh);
     if (outcome.Ok()) {
         session.SoftwareVersion = std::move(fresh.SoftwareVersion);
         session.Parameters = std::move(fresh.Parameters);
@@ -380,28 +379,39 @@ QByteArray MeasurementFileBytes(const Session& session) {
     return out;
 }
 
+// A session whose count and spectra disagree is refused rather than read
+// past the spectra or written as a file that does not read back.
+std::optional<FileOutcome> WriteRefusal(const QString& name, const Session& session) {
+    const qint64 needed = qint64(session.MeasurementCount) * ChannelCount;
+    if (session.MeasurementCount >= 0 &&
+        (!session.SpectraAvailable || needed <= qint64(session.Spectra.size())))
+        return std::nullopt;
+    return Outcome(
+        FileOutcome::Failed,
+        QCoreApplication::translate(
+            "fichiers", "Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
+            .arg(Shown(name), QString::number(session.MeasurementCount),
+                 QString::number(session.SpectrumCount())));
+}
+
+FileOutcome WriteOutcomeOf(const QString& name, const WriteOutcome& written) {
+    if (written.ok)
+        return Outcome(FileOutcome::Accepted);
+    return Outcome(FileOutcome::Failed,
+                   QCoreApplication::translate("fichiers", "Impossible d'écrire le fichier %1 : %2")
+                       .arg(Shown(name), written.reason));
+}
+
 } // namespace
 
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session) {
-    // Refuse a session whose count and spectra disagree rather than read past
-    // the spectra or write a file that does not read back.
-    const qint64 needed = qint64(session.MeasurementCount) * ChannelCount;
-    if (session.MeasurementCount < 0 ||
-        (session.SpectraAvailable && needed > qint64(session.Spectra.size())))
-        return Outcome(
-            FileOutcome::Failed,
-            QCoreApplication::translate(
-                "fichiers", "Impossible d'écrire le fichier %1 : %2 mesures annoncées, %3 spectres")
-                .arg(Shown(path), QString::number(session.MeasurementCount),
-                     QString::number(session.SpectrumCount())));
+    if (const std::optional<FileOutcome> refused = WriteRefusal(path, session))
+        return *refused;
+    return WriteOutcomeOf(path, WriteFileChecked(path, MeasurementFileBytes(session)));
+}
 
-    const QByteArray bytes = MeasurementFileBytes(session);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return Outcome(FileOutcome::Accepted);
-    const QString reason = DeviceErrorText(file);
-    file.cancelWriting();
-    return Outcome(FileOutcome::Failed,
-                   QCoreApplication::translate("fichiers", "Impossible d'écrire le fichier %1 : %2")
-                       .arg(Shown(path), reason));
+FileOutcome WriteMeasurementFile(QIODevice& device, const Session& session, const QString& name) {
+    if (const std::optional<FileOutcome> refused = WriteRefusal(name, session))
+        return *refused;
+    return WriteOutcomeOf(name, WriteAllBytes(device, MeasurementFileBytes(session)));
 }

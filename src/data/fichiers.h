@@ -3,6 +3,7 @@
 // Measurement files (".ovra"): Windows-1252 text, CR LF, TAB-separated, in
 // the four sections VERSION, PARAMETRES, MESURES, SPECTRES.
 
+#include "data/checkedwrite.h"
 #include "data/varia.h"
 
 #include <QByteArrayView>
@@ -28,12 +29,14 @@ struct FileOutcome {
 // never touched.
 FileOutcome ReadMeasurementFile(const QString& path, Session& session);
 
-// The reason of a failed file access, in the language in use: Qt leaves the
-// system's common reasons ("No such file or directory") untranslated.
-QString DeviceErrorText(const QIODevice& device);
+// The same from an open device; `name` names it in the messages.
+FileOutcome ReadMeasurementFile(QIODevice& device, const QString& name, Session& session);
 
-// Writes through a save file, so a failed write leaves any previous file whole.
+// Writes through WriteFileChecked: a failed write leaves any previous file whole.
 FileOutcome WriteMeasurementFile(const QString& path, const Session& session);
+// The same bytes to an open device (a buffer, say), without the file's commit.
+FileOutcome WriteMeasurementFile(QIODevice& device, const Session& session,
+                                 const QString& name = QString());
 
 // The text between the last TAB that stands before the line's final character
 // and that final character; without such a TAB, the line up to its final

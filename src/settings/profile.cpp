@@ -1,66 +1,17 @@
 #include "settings/profile.h"
 
+#include "data/checkedwrite.h"
 #include "data/filenumbers.h"
 #include "data/windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
+#include <QFileInfo>
+#include <QSet>
 
-#include <vector>
+#include <algorithm>
 
 namespace {
-
-struct Line {
-    qsizetype begin = 0; // first byte of the line
-    qsizetype end = 0;   // first byte of its terminator
-    qsizetype next = 0;  // first byte of the following line
-    bool utf8 = true;    // its bytes are valid UTF-8 (any ASCII line is)
-};
-
-struct Profile {
-    QByteArray bytes;
-    std::vector<Line> lines;
-};
-
-bool ValidUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    Q_UNUSED(text);
-    return !decoder.hasError();
-}
-
-// Lines end at CR LF, LF or CR, as files edited on any system do.
-Profile SplitLines(QByteArray bytes) {
-    Profile profile;
-    profile.bytes = std::move(bytes);
-    const char* data = profile.bytes.constData();
-    const qsizetype size = profile.bytes.size();
-    qsizetype begin = 0;
-    while (begin < size) {
-        qsizetype end = begin;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        qsizetype next = end;
-        if (next < size && data[next++] == '\r' && next < size && data[next] == '\n')
-            ++next;
-        const QByteArrayView content(data + begin, end - begin);
-        profile.lines.push_back({begin, end, next, ValidUtf8(content)});
-        begin = next;
-    }
-    return profile;
-}
-
-QByteArrayView Content(const Profile& profile, const Line& line) {
-    return QByteArrayView(profile.bytes).sliced(line.begin, line.end - line.begin);
-}
-
-// A line is text in the system's own encoding when its bytes are valid
-// UTF-8, else Windows-1252 as files written on Windows are: each line is
-// decoded on its own, so a file edited on both systems reads whole.
-QString DecodeLine(const Line& line, QByteArrayView bytes) {
-    return line.utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
-}
 
 // Lines written here are in the system's encoding: UTF-8 on Linux, the ANSI
 // code page (Windows-1252) on Windows.
@@ -72,113 +23,11 @@ QByteArray EncodeLine(const QString& text) {
 #endif
 }
 
-bool IsBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// Blanks and TABs only, on both sides of a comparison: a vertical tab, a form
-// feed or a no-break space is part of a name, as for the Windows functions.
-QByteArrayView TrimSpaces(QByteArrayView text) {
-    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
-        text = text.sliced(1);
-    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t'))
-        text.chop(1);
-    return text;
-}
-
-QStringView TrimSpaces(QStringView text) {
-    while (!text.isEmpty() && IsBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && IsBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
-bool SameName(const Line& line, QByteArrayView bytes, const QString& name) {
-    return QStringView(DecodeLine(line, TrimSpaces(bytes)))
-               .compare(TrimSpaces(QStringView(name)), Qt::CaseInsensitive) == 0;
-}
-
-// "[name]", blanks allowed around the line and the name.
-bool IsSectionHead(QByteArrayView content, QByteArrayView& name) {
-    content = TrimSpaces(content);
-    if (!content.startsWith('['))
-        return false;
-    const qsizetype close = content.indexOf(']');
-    name = content.sliced(1, (close < 0 ? content.size() : close) - 1);
-    return true;
-}
-
-// "key=value"; a line whose first character is ";" is a comment.
-bool IsKeyLine(QByteArrayView content, QByteArrayView& key, QByteArrayView& value) {
-    const QByteArrayView trimmed = TrimSpaces(content);
-    const qsizetype equals = trimmed.indexOf('=');
-    if (trimmed.startsWith(';') || equals <= 0)
-        return false;
-    key = TrimSpaces(trimmed.first(equals));
-    // Values are raw: only the blanks around "=" and at the end go, a TAB
-    // inside or at the end of a value (a comment's line break) stays.
-    value = content.sliced(content.indexOf('=') + 1);
-    while (value.startsWith(' '))
-        value = value.sliced(1);
-    while (value.endsWith(' '))
-        value.chop(1);
-    return !key.isEmpty();
-}
-
-struct Found {
-    qsizetype sectionLine = -1;
-    qsizetype keyLine = -1;
-    qsizetype lastFilledLine = -1; // last non-blank line of the section, its head at least
-    QByteArrayView key;
-    QByteArrayView value;
-};
-
-// The first section of that name, and the first key of that name in it.
-Found Locate(const Profile& profile, const QString& section, const QString& key) {
-    Found found;
-    for (qsizetype i = 0; i < qsizetype(profile.lines.size()); ++i) {
-        const Line& line = profile.lines[i];
-        const QByteArrayView content = Content(profile, line);
-        QByteArrayView name;
-        if (IsSectionHead(content, name)) {
-            if (found.sectionLine >= 0)
-                break;
-            if (SameName(line, name, section))
-                found.sectionLine = found.lastFilledLine = i;
-            continue;
-        }
-        if (found.sectionLine < 0)
-            continue;
-        if (!TrimSpaces(content).isEmpty())
-            found.lastFilledLine = i;
-        QByteArrayView lineKey;
-        QByteArrayView value;
-        if (found.keyLine < 0 && IsKeyLine(content, lineKey, value) &&
-            SameName(line, lineKey, key)) {
-            found.keyLine = i;
-            found.key = lineKey;
-            found.value = value;
-        }
-    }
-    return found;
-}
-
-bool ReadProfile(const QString& fileName, Profile& profile) {
-    QFile file(fileName);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    profile = SplitLines(file.readAll());
-    return file.error() == QFileDevice::NoError;
-}
-
 // New lines take the terminator the file already uses, CR LF in a new file.
-QByteArray LineEnd(const Profile& profile) {
-    for (const Line& line : profile.lines) {
+QByteArray LineEnd(const ProfileIndex& profile) {
+    for (const ProfileLine& line : profile.Lines()) {
         if (line.next > line.end)
-            return profile.bytes.mid(line.end, line.next - line.end);
+            return profile.Bytes().mid(line.end, line.next - line.end);
     }
     return QByteArrayLiteral("\r\n");
 }
@@ -187,80 +36,177 @@ QByteArray LineEnd(const Profile& profile) {
 // lone CR would meet the LF that starts the next line and the two read back
 // as one CR LF, swallowing that line; then the terminator of `after`, which
 // is known to stand before that LF.
-QByteArray NewLineEnd(const Profile& profile, const Line& after, const QByteArray& lineEnd) {
-    if (lineEnd == "\r" && after.next < profile.bytes.size() && profile.bytes[after.next] == '\n')
-        return profile.bytes.mid(after.end, after.next - after.end);
+QByteArray NewLineEnd(const ProfileIndex& profile, const ProfileLine& after,
+                      const QByteArray& lineEnd) {
+    const QByteArray& bytes = profile.Bytes();
+    if (lineEnd == "\r" && after.next < bytes.size() && bytes[after.next] == '\n')
+        return bytes.mid(after.end, after.next - after.end);
     return lineEnd;
 }
 
-} // namespace
+struct Edit {
+    qsizetype begin = 0;
+    qsizetype length = 0; // bytes replaced
+    QByteArray bytes;
+};
 
-QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
-                          const QString& defaultValue) {
-    Profile profile;
-    if (!ReadProfile(fileName, profile))
-        return defaultValue;
-    const Found found = Locate(profile, section, key);
-    return found.keyLine >= 0 ? DecodeLine(profile.lines[found.keyLine], found.value)
-                              : defaultValue;
-}
-
-int ReadProfileInt(const QString& fileName, const QString& section, const QString& key,
-                   int defaultValue) {
-    const QByteArray text = EncodeWindows1252(ReadProfileString(fileName, section, key, QString()));
-    qint32 value = 0;
-    return ParseFileInteger(text, value) ? value : defaultValue;
-}
-
-namespace {
-
-// The profile's bytes with one key written as WriteProfileString writes it.
-QByteArray WithKey(const QByteArray& before, const QString& section, const QString& key,
-                   const QString& value) {
-    const Profile profile = SplitLines(before);
-    const Found found = Locate(profile, section, key);
+// The bytes with keys of one section written against one parse of them: a
+// value in place keeping the key's spelling, new keys in a block after the
+// section's last line, or a new section at the end. This is what one-key
+// writes in a row give when no write changes how the next one parses the
+// file (see ChangesLaterParses).
+QByteArray WithKeys(const ProfileIndex& profile, const QString& section,
+                    const ProfileKeyValues& keyValues) {
     const QByteArray lineEnd = LineEnd(profile);
-    QByteArray bytes = profile.bytes;
-    const QByteArray encodedValue = EncodeLine(value);
-
-    if (found.keyLine >= 0) {
-        const Line& line = profile.lines[found.keyLine];
-        if (DecodeLine(line, found.value) == value)
-            return bytes;
-        // The key keeps the spelling the file gives it; the line is written
-        // whole in one encoding.
-        bytes.replace(line.begin, line.end - line.begin,
-                      EncodeLine(DecodeLine(line, found.key)) + '=' + encodedValue);
-    } else {
-        const QByteArray keyText = EncodeLine(key) + '=' + encodedValue;
-        if (found.sectionLine >= 0) {
-            const Line& after = profile.lines[found.lastFilledLine];
-            QByteArray insertion = keyText;
-            if (after.next == after.end) { // the last line of the file had no terminator
-                insertion.prepend(lineEnd);
-                insertion += lineEnd;
-            } else {
-                insertion += NewLineEnd(profile, after, lineEnd);
-            }
-            bytes.insert(after.next, insertion);
-        } else {
-            if (!profile.lines.empty() && profile.lines.back().next == profile.lines.back().end)
-                bytes += lineEnd;
-            bytes += '[' + EncodeLine(section) + ']' + lineEnd + keyText + lineEnd;
+    const std::vector<ProfileLine>& lines = profile.Lines();
+    const int s = profile.FindSection(section);
+    std::vector<Edit> edits;
+    std::vector<QByteArray> added; // lines of keys not found, terminators below
+    for (const auto& [key, value] : keyValues) {
+        const ProfileKey found = s >= 0 ? profile.FindKey(s, key) : ProfileKey();
+        if (found.line < 0) {
+            added.push_back(EncodeLine(key) + '=' + EncodeLine(value));
+            continue;
         }
+        const ProfileLine& line = lines[found.line];
+        if (ProfileIndex::Decode(line, found.value) == value)
+            continue;
+        // The line is written whole in one encoding.
+        edits.push_back(
+            {line.begin, line.end - line.begin,
+             EncodeLine(ProfileIndex::Decode(line, found.key)) + '=' + EncodeLine(value)});
     }
+    const bool openLastLine = !lines.empty() && lines.back().next == lines.back().end;
+    const auto block = [&added](QByteArray bytes, const QByteArray& end) {
+        for (const QByteArray& line : added)
+            bytes += line + end;
+        return bytes;
+    };
+    if (!added.empty() && s >= 0) {
+        const ProfileLine& after = lines[profile.LastFilledLine(s)];
+        if (after.next == after.end) // the last line of the file had no terminator
+            edits.push_back({after.next, 0, block(lineEnd, lineEnd)});
+        else
+            edits.push_back({after.next, 0, block({}, NewLineEnd(profile, after, lineEnd))});
+    } else if (!added.empty()) {
+        const QByteArray head = '[' + EncodeLine(section) + ']' + lineEnd;
+        edits.push_back(
+            {profile.Bytes().size(), 0, block(openLastLine ? lineEnd + head : head, lineEnd)});
+    }
+    // From the end, so that each edit's place is still where the parse put it.
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.begin > b.begin; });
+    QByteArray bytes = profile.Bytes();
+    for (const Edit& edit : edits)
+        bytes.replace(edit.begin, edit.length, edit.bytes);
     return bytes;
 }
 
-bool Save(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+bool HasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+// True when writing these keys one at a time could make one write change
+// how a later one finds its section or key: a line break in any text, a
+// key that is not a plain name, a section head that does not read back as
+// written, or one key twice.
+bool ChangesLaterParses(const QString& section, const ProfileKeyValues& keyValues) {
+    if (keyValues.size() < 2)
+        return false;
+    if (HasLineBreak(section) || section.contains(QLatin1Char(']')))
         return true;
-    file.cancelWriting();
+    QSet<QString> names;
+    for (const auto& [key, value] : keyValues) {
+        const QString name = ProfileIndex::FoldedName(key);
+        if (HasLineBreak(key) || HasLineBreak(value) || key.contains(QLatin1Char('=')) ||
+            key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('[')) ||
+            name.isEmpty() || name.size() != key.size() || names.contains(name))
+            return true;
+        names.insert(name);
+    }
     return false;
 }
 
 } // namespace
+
+ProfileFile ProfileFile::Read(const QString& fileName) {
+    ProfileFile profile;
+    profile.m_fileName = fileName;
+    const QFileInfo info(fileName);
+    profile.m_exists = info.exists();
+    if (!profile.m_exists)
+        return profile;
+    if (!info.isFile()) {
+        profile.m_readable = false;
+        profile.m_readError = QCoreApplication::translate("profile", "ce n'est pas un fichier");
+        return profile;
+    }
+    QFile file(fileName);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    profile.m_readable = file.isOpen() && file.error() == QFileDevice::NoError;
+    if (profile.m_readable)
+        profile.m_index = ProfileIndex(std::move(bytes));
+    else
+        profile.m_readError = DeviceErrorText(file);
+    return profile;
+}
+
+QString ProfileFile::String(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    const int s = m_index.FindSection(section);
+    const ProfileKey found = s >= 0 ? m_index.FindKey(s, key) : ProfileKey();
+    if (found.line < 0)
+        return defaultValue;
+    return ProfileIndex::Decode(m_index.Lines()[found.line], found.value);
+}
+
+int ProfileFile::Int(const QString& section, const QString& key, int defaultValue) const {
+    const QByteArray text = EncodeWindows1252(String(section, key, QString()));
+    qint32 value = 0;
+    return ParseFileInteger(text, value) ? value : defaultValue;
+}
+
+bool ProfileFile::Write(const QString& section, const ProfileKeyValues& keyValues,
+                        QString* reason) {
+    if (!m_readable) {
+        if (reason)
+            *reason = m_readError;
+        return false;
+    }
+    QByteArray bytes;
+    if (ChangesLaterParses(section, keyValues)) {
+        ProfileIndex step = m_index;
+        for (const auto& keyValue : keyValues)
+            step = ProfileIndex(WithKeys(step, section, {keyValue}));
+        bytes = step.Bytes();
+    } else {
+        bytes = WithKeys(m_index, section, keyValues);
+    }
+    // An unchanged file is not rewritten.
+    if (bytes == m_index.Bytes() && (m_exists || keyValues.empty()))
+        return true;
+    const WriteOutcome written = WriteFileChecked(m_fileName, bytes);
+    if (!written.ok) {
+        if (reason)
+            *reason = written.reason;
+        return false;
+    }
+    m_exists = true;
+    m_index = ProfileIndex(std::move(bytes));
+    return true;
+}
+
+QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
+                          const QString& defaultValue) {
+    return ProfileFile::Read(fileName).String(section, key, defaultValue);
+}
+
+int ReadProfileInt(const QString& fileName, const QString& section, const QString& key,
+                   int defaultValue) {
+    return ProfileFile::Read(fileName).Int(section, key, defaultValue);
+}
 
 bool WriteProfileString(const QString& fileName, const QString& section, const QString& key,
                         const QString& value) {
@@ -268,15 +214,6 @@ bool WriteProfileString(const QString& fileName, const QString& section, const Q
 }
 
 bool WriteProfileStrings(const QString& fileName, const QString& section,
-                         const std::vector<std::pair<QString, QString>>& keyValues) {
-    Profile profile;
-    if (!ReadProfile(fileName, profile))
-        return false;
-    QByteArray bytes = profile.bytes;
-    for (const auto& [key, value] : keyValues)
-        bytes = WithKey(bytes, section, key, value);
-    // An unchanged file is not rewritten.
-    if (bytes == profile.bytes && (QFile::exists(fileName) || keyValues.empty()))
-        return true;
-    return Save(fileName, bytes);
+                         const ProfileKeyValues& keyValues, QString* reason) {
+    return ProfileFile::Read(fileName).Write(section, keyValues, reason);
 }

@@ -51,12 +51,11 @@ QStringList AddRecentFile(const QStringList& files, const QString& path) {
 }
 
 QStringList ReadRecentFiles(const Context& context) {
-    const QString settings = SettingsFileName(context);
+    const ProfileFile settings = ReadSettingsFile(context);
     QStringList files;
     for (int i = 0; i < RecentFileLimit; ++i) {
         const QString file =
-            ReadProfileString(settings, QLatin1String(RecentSection), RecentKey(i), QString())
-                .trimmed();
+            settings.String(QLatin1String(RecentSection), RecentKey(i), QString()).trimmed();
         if (!file.isEmpty() && RemoveRecentFile(files, file).size() == files.size())
             files << file;
     }
@@ -69,11 +68,9 @@ bool WriteRecentFiles(const Context& context, const QStringList& files) {
         if (Storable(file) && storable.size() < RecentFileLimit)
             storable << file;
     }
-    const QString settings = SettingsFileName(context);
-    for (int i = 0; i < RecentFileLimit; ++i) {
-        if (!WriteProfileString(settings, QLatin1String(RecentSection), RecentKey(i),
-                                storable.value(i)))
-            return false;
-    }
-    return true;
+    // One write for the whole list: a refused write keeps the previous list whole.
+    ProfileKeyValues keys;
+    for (int i = 0; i < RecentFileLimit; ++i)
+        keys.emplace_back(RecentKey(i), storable.value(i));
+    return WriteProfileStrings(SettingsFileName(context), QLatin1String(RecentSection), keys);
 }

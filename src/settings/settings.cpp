@@ -62,26 +62,51 @@ QString SettingsFileName(const Context& context) {
     return JoinPath(context.ProgramDirectory, QStringLiteral("ovra.ini"));
 }
 
+ProfileFile ReadSettingsFile(const Context& context) {
+    return ProfileFile::Read(SettingsFileName(context));
+}
+
+QString ReadSetting(const ProfileFile& settings, const SettingKey& key) {
+    return ReadSetting(settings, key, DefaultOf(key));
+}
+
+QString ReadSetting(const ProfileFile& settings, const SettingKey& key,
+                    const QString& defaultValue) {
+    return settings.String(QString::fromLatin1(key.section), QString::fromLatin1(key.key),
+                           defaultValue);
+}
+
+int ReadSettingInt(const ProfileFile& settings, const SettingKey& key) {
+    return ReadSettingInt(settings, key, DefaultOf(key).toInt());
+}
+
+int ReadSettingInt(const ProfileFile& settings, const SettingKey& key, int defaultValue) {
+    return settings.Int(QString::fromLatin1(key.section), QString::fromLatin1(key.key),
+                        defaultValue);
+}
+
+bool ReadSettingBool(const ProfileFile& settings, const SettingKey& key) {
+    return ReadSettingInt(settings, key) != 0;
+}
+
 QString ReadSetting(const Context& context, const SettingKey& key) {
-    return ReadSetting(context, key, DefaultOf(key));
+    return ReadSetting(ReadSettingsFile(context), key);
 }
 
 QString ReadSetting(const Context& context, const SettingKey& key, const QString& defaultValue) {
-    return ReadProfileString(SettingsFileName(context), QString::fromLatin1(key.section),
-                             QString::fromLatin1(key.key), defaultValue);
+    return ReadSetting(ReadSettingsFile(context), key, defaultValue);
 }
 
 int ReadSettingInt(const Context& context, const SettingKey& key) {
-    return ReadSettingInt(context, key, DefaultOf(key).toInt());
+    return ReadSettingInt(ReadSettingsFile(context), key);
 }
 
 int ReadSettingInt(const Context& context, const SettingKey& key, int defaultValue) {
-    return ReadProfileInt(SettingsFileName(context), QString::fromLatin1(key.section),
-                          QString::fromLatin1(key.key), defaultValue);
+    return ReadSettingInt(ReadSettingsFile(context), key, defaultValue);
 }
 
 bool ReadSettingBool(const Context& context, const SettingKey& key) {
-    return ReadSettingInt(context, key) != 0;
+    return ReadSettingBool(ReadSettingsFile(context), key);
 }
 
 bool WriteSetting(const Context& context, const SettingKey& key, const QString& value) {

@@ -4,6 +4,7 @@
 // default. The file is named again from ProgramDirectory at each access.
 
 #include "data/varia.h"
+#include "settings/profile.h"
 
 #include <QString>
 
@@ -36,6 +37,16 @@ SettingKey ParameterSettingKey(int index);
 SettingKey ConfigBitCaptionKey(int bit);
 
 QString SettingsFileName(const Context& context); // ProgramDirectory + separator + "ovra.ini"
+
+// One reading of the settings file for several lookups; the lookups below
+// that take a Context read it again each time.
+ProfileFile ReadSettingsFile(const Context& context);
+QString ReadSetting(const ProfileFile& settings, const SettingKey& key);
+QString ReadSetting(const ProfileFile& settings, const SettingKey& key,
+                    const QString& defaultValue);
+int ReadSettingInt(const ProfileFile& settings, const SettingKey& key);
+int ReadSettingInt(const ProfileFile& settings, const SettingKey& key, int defaultValue);
+bool ReadSettingBool(const ProfileFile& settings, const SettingKey& key);
 
 QString ReadSetting(const Context& context, const SettingKey& key);
 QString ReadSetting(const Context& context, const SettingKey& key, const QString& defaultValue);

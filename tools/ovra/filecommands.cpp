@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -161,15 +160,15 @@ int RunExport(const CommandLine& line) {
     const QByteArray csv = SpectraCsv(session);
     if (output.isEmpty())
         return WriteStandardOutput(csv) ? ExitSuccess : ExitFileError;
-    QSaveFile file(output);
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit()) {
+    const WriteOutcome written = WriteFileChecked(output, csv);
+    if (written.ok) {
         PrintError(QCoreApplication::translate("ovra", "%1 mesures écrites dans %2")
                        .arg(session.MeasurementCount)
                        .arg(output));
         return ExitSuccess;
     }
     PrintError(QCoreApplication::translate("ovra", "Impossible d'écrire le fichier %1 : %2")
-                   .arg(output, DeviceErrorText(file)));
+                   .arg(output, written.reason));
     return ExitFileError;
 }
 

@@ -235,8 +235,10 @@ int RunParamsRead(const CommandLine& line, const ParsedArguments& args) {
                    : ExitFileError;
     }
     // As the configuration window saves a parameter file.
-    if (!SaveParameterFile(output, session.Parameters)) {
-        PrintError(ParameterFileWriteRefused(output));
+    QString reason;
+    if (!SaveParameterFile(output, session.Parameters, &reason)) {
+        PrintError(QCoreApplication::translate("ovra", "%1 : %2")
+                       .arg(ParameterFileWriteRefused(output), reason));
         return ExitFileError;
     }
     PrintError(QCoreApplication::translate("ovra", "%1 paramètres écrits dans %2")
@@ -411,7 +413,9 @@ const CommandRegistration memory(
                       "          en ISO 8601 (start_iso)\n"));
 const CommandRegistration download(
     "download", QT_TRANSLATE_NOOP("ovra", "RANG -o FICHIER [--force] | --all -o DOSSIER [--force]"),
-    QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER, ou chacune de celles qui ne sont pas encore dans DOSSIER"), RunDownload,
+    QT_TRANSLATE_NOOP("ovra", "lit l'acquisition listée au RANG dans FICHIER, ou chacune de celles "
+                              "qui ne sont pas encore dans DOSSIER"),
+    RunDownload,
     QT_TRANSLATE_NOOP(
         "ovra",
         "  RANG         le rang de l'acquisition dans la liste d'\"ovra memory\", à partir de 1\n"

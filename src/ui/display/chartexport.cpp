@@ -2,13 +2,15 @@
 
 #include "ui/display/spectrumchart.h"
 
+#include "data/checkedwrite.h"
+
+#include <QBuffer>
 #include <QChart>
 #include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -64,15 +66,13 @@ void DrawChart(SpectrumChart& chart, QPainter& painter, const QSize& size) {
 
 bool ExportChartImage(SpectrumChart& chart, const QString& path, const QSize& size,
                       QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    // Drawn in memory first: the file is then written in one checked write.
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
     bool drawn = false;
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&image);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         // A CSS pixel is 1/96 inch: browsers show the image at the chosen size.
@@ -85,23 +85,20 @@ bool ExportChartImage(SpectrumChart& chart, const QString& path, const QSize& si
             painter.end();
         }
     } else {
-        QImage image(size, QImage::Format_RGB32);
+        QImage picture(size, QImage::Format_RGB32);
         QPainter painter;
-        drawn = painter.begin(&image);
+        drawn = painter.begin(&picture);
         if (drawn) {
             DrawChart(chart, painter, size);
             painter.end();
-            drawn = image.save(&file, "PNG");
+            drawn = picture.save(&image, "PNG");
         }
     }
     if (!drawn) {
-        file.cancelWriting();
         error = QCoreApplication::translate("ChartExport", "l'image n'a pas pu être dessinée");
         return false;
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    const WriteOutcome written = WriteFileChecked(path, image.data());
+    error = written.reason;
+    return written.ok;
 }

@@ -167,12 +167,13 @@ void TFormConfig::LoadParameters() {
 }
 
 void TFormConfig::LoadConfigList() {
+    const ProfileFile settings = ReadSettingsFile(m_context);
     QStringList low;
     QStringList high;
     for (int bit = 7; bit >= 0; --bit)
-        low << ReadSetting(m_context, ConfigBitCaptionKey(bit));
+        low << ReadSetting(settings, ConfigBitCaptionKey(bit));
     for (int bit = 15; bit >= 8; --bit)
-        high << ReadSetting(m_context, ConfigBitCaptionKey(bit));
+        high << ReadSetting(settings, ConfigBitCaptionKey(bit));
     LMDMemo1->setPlainText(low.join(QLatin1Char('\n')));
     LMDMemo2->setPlainText(high.join(QLatin1Char('\n')));
 }

@@ -95,9 +95,10 @@ void TFormMain::CreateCentralArea() {
 }
 
 void TFormMain::ReadDirectories() {
-    m_context.DefaultDirectory = ReadSetting(m_context, SettingKeys::DirectoryDefault);
-    m_context.LatestDirectory = ReadSetting(m_context, SettingKeys::DirectoryLatest);
-    m_context.DirectoryMode = ReadSettingInt(m_context, SettingKeys::DirectoryMode);
+    const ProfileFile settings = ReadSettingsFile(m_context);
+    m_context.DefaultDirectory = ReadSetting(settings, SettingKeys::DirectoryDefault);
+    m_context.LatestDirectory = ReadSetting(settings, SettingKeys::DirectoryLatest);
+    m_context.DirectoryMode = ReadSettingInt(settings, SettingKeys::DirectoryMode);
     m_context.InitialDirectory =
         m_context.DirectoryMode == 1 ? m_context.DefaultDirectory : m_context.LatestDirectory;
     SetDataDialogsDirectory(m_context.InitialDirectory);

@@ -3,6 +3,7 @@
 
 #include "ui/main/main.h"
 
+#include "data/checkedwrite.h"
 #include "data/spectracsv.h"
 #include "ui/dialogs/busyscope.h"
 #include "ui/display/acquisitionview.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSaveFile>
 
 namespace {
 
@@ -54,15 +54,14 @@ void TFormMain::MenuExportCsvClick() {
     if (path.isEmpty())
         return;
     const QByteArray csv = SpectraCsv(m_context.Session);
-    QSaveFile file(path);
-    bool written = false;
+    WriteOutcome written;
     {
         BusyScope busy(*this);
-        written = file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
+        written = WriteFileChecked(path, csv);
     }
-    if (!written)
+    if (!written.ok)
         m_dialogs.ShowError(this, tr("Impossible d'écrire le fichier %1 : %2")
-                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                      .arg(QDir::toNativeSeparators(path), written.reason));
 }
 
 void TFormMain::MenuExportImageClick() {

@@ -33,20 +33,21 @@ QSize WithoutMargins(QSize frame, const QMargins& margins) {
 // framed the window its margins are taken as none, and ApplyFrameMargins
 // corrects the size once they are known.
 void TFormMain::LoadDisplayConfig() {
-    if (ReadSettingBool(m_context, SettingKeys::DisplayMaximise)) {
+    const ProfileFile settings = ReadSettingsFile(m_context);
+    if (ReadSettingBool(settings, SettingKeys::DisplayMaximise)) {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    const QSize frame(ReadSettingInt(m_context, SettingKeys::DisplayLargeur),
-                      ReadSettingInt(m_context, SettingKeys::DisplayHauteur));
+    const QSize frame(ReadSettingInt(settings, SettingKeys::DisplayLargeur),
+                      ReadSettingInt(settings, SettingKeys::DisplayHauteur));
     m_restoredFrameSize = frame.expandedTo(MinimumFrameSize);
     m_frameMargins = CurrentFrameMargins(*this);
     resize(WithoutMargins(m_restoredFrameSize, m_frameMargins));
     const QSize screen = PrimaryScreenSize();
     const QPoint centred((screen.width() - m_restoredFrameSize.width()) / 2,
                          (screen.height() - m_restoredFrameSize.height()) / 2);
-    QPoint topLeft(ReadSettingInt(m_context, SettingKeys::DisplayAbscisse, centred.x()),
-                   ReadSettingInt(m_context, SettingKeys::DisplayOrdonnee, centred.y()));
+    QPoint topLeft(ReadSettingInt(settings, SettingKeys::DisplayAbscisse, centred.x()),
+                   ReadSettingInt(settings, SettingKeys::DisplayOrdonnee, centred.y()));
     // A placement kept from a screen that is no longer attached would put the
     // window out of sight: it is centred instead.
     if (!QGuiApplication::screenAt(QRect(topLeft, m_restoredFrameSize).center()))

@@ -1,5 +1,6 @@
 #include "ui/main/main.h"
 
+#include "data/checkedwrite.h"
 #include "ui/dialogs/busyscope.h"
 #include "ui/display/acquisitionview.h"
 
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
-#include <QSaveFile>
 
 namespace {
 
@@ -30,11 +30,7 @@ QString CopyFileBytes(const QString& source, const QString& target) {
     if (input.error() != QFileDevice::NoError)
         return DeviceErrorText(input);
     input.close();
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
-        !output.commit())
-        return DeviceErrorText(output);
-    return QString();
+    return WriteFileChecked(target, bytes).reason;
 }
 
 } // namespace
