@@ -2,7 +2,6 @@
 
 #include "link/qtserialport.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -67,6 +66,10 @@ void TFormRS232::SetTimeScale(double scale) {
 
 double TFormRS232::TimeScale() const {
     return m_timeScale;
+}
+
+void TFormRS232::SetClock(LinkClock& clock) {
+    m_clock = &clock;
 }
 
 int TFormRS232::Scaled(std::chrono::milliseconds duration) const {
@@ -179,22 +182,29 @@ bool TFormRS232::PortOpen() const {
 // --- Primitives -------------------------------------------------------------------
 
 void TFormRS232::Delay(int milliseconds) {
-    StartPause(milliseconds);
-    FinishPause();
+    DelayElapsed = false;
+    TimerDelay->setInterval(Scaled(milliseconds));
+    QEventLoop loop;
+    connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_clock->Run(loop, *TimerDelay, TimerDelay->interval());
 }
 
 void TFormRS232::StartPause(int milliseconds) {
     DelayElapsed = false;
-    TimerDelay->start(Scaled(milliseconds));
+    // The clock counts whole milliseconds: one more keeps the pause at least
+    // its length whatever fraction of a millisecond it started in.
+    m_pauseEndsAt = m_clock->NowMs() + Scaled(milliseconds) + 1;
 }
 
 void TFormRS232::FinishPause() {
-    if (TimerDelay->isActive()) {
-        QEventLoop loop;
-        connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    TimerDelay->stop();
+    const qint64 left = m_pauseEndsAt - m_clock->NowMs();
+    m_pauseEndsAt = 0;
+    if (left <= 0)
+        return;
+    TimerDelay->setInterval(int(left));
+    QEventLoop loop;
+    connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_clock->Run(loop, *TimerDelay, TimerDelay->interval());
 }
 
 void TFormRS232::SetReadTimeouts(int value) {
@@ -238,8 +248,7 @@ void TFormRS232::SendText(const QByteArray& text) {
     });
     connect(m_port, &SerialPort::PortFailed, &loop, &QEventLoop::quit);
     connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limit.start(Scaled(ReplyTimeout));
-    loop.exec();
+    m_clock->Run(loop, limit, Scaled(ReplyTimeout));
     if (!PortUsable())
         return;
     if (m_port->BytesToWrite() > 0)
@@ -268,9 +277,7 @@ void TFormRS232::ReceiveBytes(QByteArray& destination, int count, bool wait) {
         });
         connect(m_port, &SerialPort::PortFailed, &loop, &QEventLoop::quit);
         connect(TimerTimeOut, &QTimer::timeout, &loop, &QEventLoop::quit);
-        TimerTimeOut->start();
-        loop.exec();
-        TimerTimeOut->stop();
+        m_clock->Run(loop, *TimerTimeOut, TimerTimeOut->interval());
     }
     if (m_context.TimedOut || !PortUsable())
         return;
@@ -283,15 +290,14 @@ QByteArray TFormRS232::ReadUnderTimeouts(int count) {
                               Scaled(m_readTimeouts.constant)};
     const bool totalLimited = limits.multiplier > 0 || limits.constant > 0;
     const qint64 totalDeadline = qint64(count) * limits.multiplier + limits.constant;
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = m_clock->NowMs();
     qint64 lastByteAt = -1;
 
     while (received.size() < count && PortUsable()) {
         const qint64 waiting = BytesWaiting();
         if (waiting > 0) {
             received += m_port->Read(std::min<qint64>(waiting, count - received.size()));
-            lastByteAt = clock.elapsed();
+            lastByteAt = m_clock->NowMs() - start;
             continue;
         }
         qint64 deadline = -1;
@@ -302,7 +308,7 @@ QByteArray TFormRS232::ReadUnderTimeouts(int count) {
             const qint64 intervalDeadline = lastByteAt + limits.interval;
             deadline = deadline < 0 ? intervalDeadline : std::min(deadline, intervalDeadline);
         }
-        const qint64 now = clock.elapsed();
+        const qint64 now = m_clock->NowMs() - start;
         if (deadline >= 0 && now >= deadline)
             break;
         WaitForInput(deadline < 0 ? -1 : int(deadline - now));
@@ -315,13 +321,10 @@ void TFormRS232::WaitForInput(int milliseconds) {
     QTimer limit;
     connect(m_port, &SerialPort::ReadyRead, &loop, &QEventLoop::quit);
     connect(m_port, &SerialPort::PortFailed, &loop, &QEventLoop::quit);
-    if (milliseconds >= 0) {
-        limit.setSingleShot(true);
-        limit.setTimerType(Qt::PreciseTimer);
-        connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-        limit.start(milliseconds);
-    }
-    loop.exec();
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_clock->Run(loop, limit, milliseconds);
 }
 
 QByteArray TFormRS232::Receive(int count, bool wait) {

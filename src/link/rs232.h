@@ -16,6 +16,7 @@
 // FailureReason(). Such a failure also closes the port: the action is over.
 
 #include "data/varia.h"
+#include "link/linkclock.h"
 #include "link/port.h"
 
 #include <QByteArray>
@@ -72,6 +73,9 @@ public:
     // tests run the time-out cases in milliseconds. 1 is real time.
     void SetTimeScale(double scale);
     double TimeScale() const;
+    // The time every wait runs on; real time unless a test line brings its own.
+    // The clock must outlive the link.
+    void SetClock(LinkClock& clock);
 
     // --- Link primitives ---------------------------------------------------
     void Delay(int milliseconds);
@@ -162,6 +166,8 @@ private:
     SerialPort* m_port = nullptr;
     QString m_portName;
     double m_timeScale = 1.0;
+    LinkClock* m_clock = &LinkClock::Real();
+    qint64 m_pauseEndsAt = 0; // on m_clock; 0: no pause started
     ReadTimeouts m_readTimeouts;
     bool DelayElapsed = false;
 

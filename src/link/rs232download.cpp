@@ -176,7 +176,6 @@ bool TFormRS232::ReadAcquisition(int index) {
             RemainingTimeText(transfer.elapsed(), done, session.MeasurementCount));
         QCoreApplication::processEvents();
     }
-    TimerDelay->stop();
     EmitProgress(0, MemoryBar);
     emit RemainingTimeChanged(QString());
     return !m_context.CancelRequested && !m_context.ChecksumFailed && !Stopped();

@@ -8,10 +8,10 @@
 // with the flags: bits 0-2 the delay in 2 ms steps, bit 3 fail after the bytes, bit 4
 // refuse the write, bit 5 the write is sent only after the delay.
 
+#include "link/linkclock.h"
 #include "link/port.h"
 
 #include <QByteArray>
-#include <QTimer>
 
 namespace fuzz {
 
@@ -26,11 +26,12 @@ public:
         Cancel = 0x40,
     };
 
-    // `cancel` is the flag the user's cancel button sets.
-    FuzzPort(const QByteArray& chunks, bool refuseOpen, bool& cancel)
+    // `cancel` is the flag the user's cancel button sets; the delays run on `clock`.
+    FuzzPort(const QByteArray& chunks, bool refuseOpen, bool& cancel, LinkClock& clock)
         : m_chunks(chunks)
         , m_refuseOpen(refuseOpen)
-        , m_cancel(cancel) {}
+        , m_cancel(cancel)
+        , m_clock(clock) {}
 
     // One chunk as the input holds it.
     static QByteArray Chunk(const QByteArray& bytes, quint8 flags = 0) {
@@ -75,12 +76,12 @@ public:
         const int delayMs = 2 * (flags & DelayMask);
         if (flags & SlowWrite) {
             m_unsent += bytes.size();
-            QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, size = bytes.size()] {
+            m_clock.After(delayMs, this, [this, size = bytes.size()] {
                 m_unsent = std::max<qint64>(0, m_unsent - size);
                 emit BytesWritten();
             });
         }
-        QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, reply, flags] {
+        m_clock.After(delayMs, this, [this, reply, flags] {
             if (!m_open)
                 return; // bytes that reach a closed port are lost
             m_input += reply;
@@ -107,6 +108,7 @@ private:
     int m_writes = 0;
     bool m_refuseOpen = false;
     bool& m_cancel;
+    LinkClock& m_clock;
     bool m_open = false;
     bool m_failed = false;
 };

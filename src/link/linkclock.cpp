@@ -1,0 +1,35 @@
+#include "link/linkclock.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+class RealClock : public LinkClock {
+public:
+    RealClock() { m_start.start(); }
+
+    qint64 NowMs() const override { return m_start.elapsed(); }
+
+    void Run(QEventLoop& loop, QTimer& limit, int milliseconds) override {
+        if (milliseconds >= 0)
+            limit.start(milliseconds);
+        loop.exec();
+        limit.stop();
+    }
+
+    void After(int milliseconds, QObject* context, std::function<void()> action) override {
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, context, std::move(action));
+    }
+
+private:
+    QElapsedTimer m_start;
+};
+
+} // namespace
+
+LinkClock& LinkClock::Real() {
+    static RealClock clock;
+    return clock;
+}
