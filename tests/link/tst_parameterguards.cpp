@@ -84,7 +84,7 @@ void TestParameterGuards::unsendableValues() {
                                       : QStringList{"initialise", file, "--yes"};
     const OvraRun run = Ovra(simulator.device, arguments);
     QCOMPARE(run.code, 3);
-    QVERIFY2(run.err.startsWith(file + " : "), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith("ovra: " + file + " : "), qPrintable(run.err));
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     for (const QString& write : Writes)
         QVERIFY2(!SentChunks(transcript).contains(write), qPrintable(write));
