@@ -602,7 +602,7 @@ Add it to the group that owns the device (&quot;dialout&quot; on Debian: sudo us
     <name>SpectrumChart</name>
     <message>
         <source>Comptage = f(canal)</source>
-        <translation>Count = f(channel)</translation>
+        <translation>Counts per channel</translation>
     </message>
     <message>
         <source>Spectres indisponibles</source>
@@ -686,7 +686,7 @@ Add it to the group that owns the device (&quot;dialout&quot; on Debian: sudo us
     </message>
     <message>
         <source>Vitesse</source>
-        <translation>Speed</translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>OK</source>
@@ -698,7 +698,7 @@ Add it to the group that owns the device (&quot;dialout&quot; on Debian: sudo us
     </message>
     <message>
         <source>Instrument simulé (démonstration)</source>
-        <translation>Simulated instrument (demonstration)</translation>
+        <translation>Demonstration instrument (simulated, no cable needed)</translation>
     </message>
     <message>
         <source>n° %1</source>
@@ -1573,7 +1573,7 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas de la forme &quot;jj/mm/aaaa hh:mm&quot;</source>
-        <translation>%1 is not &quot;dd/mm/yyyy hh:nn&quot;</translation>
+        <translation>%1 is not &quot;dd/mm/yyyy hh:mm&quot;</translation>
     </message>
     <message>
         <source>%1 : cette date n&apos;existe pas</source>
@@ -1605,7 +1605,7 @@ Save the data with &quot;Save As&quot;.</translation>
     </message>
     <message>
         <source>Mesures :</source>
-        <translation>Count:</translation>
+        <translation>Measurements:</translation>
     </message>
     <message>
         <source>Volume :</source>
@@ -1899,7 +1899,7 @@ Ctrl-C cancels the download (exit 8).
     </message>
     <message>
         <source>read [--json] | set &quot;jj/mm/aaaa hh:mm&quot;|now</source>
-        <translation>read [--json] | set &quot;dd/mm/yyyy hh:nn&quot;|now</translation>
+        <translation>read [--json] | set &quot;dd/mm/yyyy hh:mm&quot;|now</translation>
     </message>
     <message>
         <source>lit ou règle l&apos;horloge de l&apos;instrument</source>
@@ -1911,7 +1911,7 @@ Ctrl-C cancels the download (exit 8).
   set QUAND    une date des années 2000 à 2099 (l&apos;instrument garde
                deux chiffres de l&apos;année), ou now
 </source>
-        <translation>  read         the instrument&apos;s clock, &quot;dd/mm/yyyy hh:nn&quot;
+        <translation>  read         the instrument&apos;s clock, &quot;dd/mm/yyyy hh:mm&quot;
   read --json  also in ISO 8601 (clock_iso)
   set WHEN     a date of the years 2000 to 2099 (the instrument
                keeps two digits of the year), or now
