@@ -79,7 +79,14 @@ QString ProfileIndex::FoldedName(QStringView name) {
 }
 
 QString ProfileIndex::Decode(const ProfileLine& line, QByteArrayView bytes) {
-    return line.utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+    if (!line.utf8)
+        return DecodeWindows1252(bytes);
+    // QString::fromUtf8 drops a byte-order mark that starts the bytes, but a
+    // name or a value may begin with that character: it means something only
+    // before the file's first line.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 QByteArrayView ProfileIndex::Content(const ProfileLine& line) const {

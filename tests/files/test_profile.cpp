@@ -510,6 +510,9 @@ void TestProfile::byteOrderMark_data() {
         << QByteArray("\r\n\xEF\xBB\xBF[S]\r\nk=1\r\n") << "S"
         << "k"
         << "" << QByteArray("\r\n\xEF\xBB\xBF[S]\r\nk=1\r\n[S]\r\nk=v\r\n");
+    QTest::newRow("a key that starts with the mark's character")
+        << QByteArray("[S]\r\n \xEF\xBB\xBFk=1\r\n") << "S" << QString(QChar(0xFEFF)) + "k"
+        << "1" << QByteArray("[S]\r\n\xEF\xBB\xBFk=v\r\n");
 }
 
 void TestProfile::byteOrderMark() {
