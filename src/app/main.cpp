@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QLatin1String(ProgramIconPath)));
 
     QtDialogService dialogs;
-    ProgramWindows windows(context, dialogs);
+    ProgramWindows windows(context, dialogs, nullptr, QString(),
+                           SecondaryWindowsMade::AfterFirstPaint);
     windows.FormMain->SetStartOptions(options.given);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!CheckScreenSize(screen ? screen->geometry().size() : QSize(), dialogs))

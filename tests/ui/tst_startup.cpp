@@ -4,6 +4,9 @@
 #include "scripteddialogs.h"
 #include "testdirectory.h"
 
+#include "link/portselect.h"
+#include "link/rs232.h"
+#include "settings/settings.h"
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/directory.h"
 #include "ui/dialogs/print.h"
@@ -14,8 +17,10 @@
 #include "ui/main/main.h"
 #include "ui/main/startup.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -31,6 +36,8 @@ private slots:
     void screenSize_data();
     void screenSize();
     void windows();
+    void secondaryWindowsAfterFirstPaint_data();
+    void secondaryWindowsAfterFirstPaint();
 };
 
 void TestStartup::commandLine_data() {
@@ -215,6 +222,45 @@ void TestStartup::windows() {
     }
     QVERIFY(!windows.FormMain->isVisible());
     QCOMPARE(context.Session.SessionState, SessionEmpty);
+    QVERIFY(dialogs.Messages().isEmpty());
+}
+
+// The entry shows the main window before it makes the others: they follow
+// its first paint, or come at once when a menu needs one sooner. What the
+// first paint shows of the port in use does not wait for them.
+void TestStartup::secondaryWindowsAfterFirstPaint_data() {
+    QTest::addColumn<QString>("firstAction"); // none: the window is shown
+    QTest::newRow("first paint") << QString();
+    QTest::newRow("menu before any paint") << QStringLiteral("MenuCommunications");
+}
+
+void TestStartup::secondaryWindowsAfterFirstPaint() {
+    QFETCH(QString, firstAction);
+    TestDirectory directory;
+    Context context;
+    directory.Prepare(context);
+    QVERIFY(WriteSetting(context, SettingKeys::ComNumberSerial, QLatin1String(SimulatedPortName)));
+    ScriptedDialogs dialogs;
+    ProgramWindows windows(context, dialogs, nullptr, QString(),
+                           SecondaryWindowsMade::AfterFirstPaint);
+    QVERIFY(!windows.FormConfig);
+    const auto* note = windows.FormMain->findChild<QLabel*>(QStringLiteral("InstrumentNote"));
+    QVERIFY(note && note->text().contains(QLatin1String("Communications")));
+
+    if (firstAction.isEmpty()) {
+        windows.FormMain->show();
+        QTRY_VERIFY(windows.FormConfig);
+    } else {
+        windows.FormMain->findChild<QAction*>(firstAction)->trigger();
+        QVERIFY(windows.FormCommunication && windows.FormCommunication->isVisible());
+    }
+    for (const QWidget* window : {static_cast<QWidget*>(windows.FormAbout.get()),
+                                  static_cast<QWidget*>(windows.FormClock.get()),
+                                  static_cast<QWidget*>(windows.FormDirectory.get()),
+                                  static_cast<QWidget*>(windows.FormPrint.get()),
+                                  static_cast<QWidget*>(windows.FormMemoire.get())})
+        QVERIFY(window);
+    QCOMPARE(windows.FormRS232->PortName(), QLatin1String(SimulatedPortName));
     QVERIFY(dialogs.Messages().isEmpty());
 }
 

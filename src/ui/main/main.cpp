@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize InitialClientSize{1016, 626};
@@ -44,7 +46,6 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* 
     resize(InitialClientSize);
     CreateMenus();
     CreateCentralArea();
-    CreateOverview();
 
     LMDHiTimerAutoDetection = new QTimer(this);
     LMDHiTimerAutoDetection->setObjectName(QStringLiteral("LMDHiTimerAutoDetection"));
@@ -60,7 +61,7 @@ TFormMain::TFormMain(Context& context, DialogService& dialogs, LanguageModules* 
     SaveDataDialog.confirmOverwrite = true;
 
     ReadLanguageMarks();
-    UpdateBlankHint();
+    ShowInstrumentKind();
     ReadDirectories();
     m_context.Session.SessionState = SessionEmpty;
     SetSessionMenus(false);
@@ -78,6 +79,17 @@ void TFormMain::AttachWindows(const SecondaryWindows& windows) {
                 &TFormMain::SetDataDialogsDirectory);
     }
     AttachInstrumentWindows();
+}
+
+void TFormMain::MakeWindowsAfterFirstPaint(std::function<void()> make) {
+    m_makeWindows = std::move(make);
+}
+
+const SecondaryWindows& TFormMain::Windows() {
+    // Taken out first: making them attaches them, which reads them again.
+    if (const std::function<void()> make = std::exchange(m_makeWindows, nullptr))
+        make();
+    return m_windows;
 }
 
 void TFormMain::CreateCentralArea() {
@@ -161,12 +173,12 @@ void TFormMain::ShowSecondaryWindow(QWidget& window) {
 }
 
 void TFormMain::MenuWhatClick() {
-    if (m_windows.FormAbout)
+    if (Windows().FormAbout)
         ShowSecondaryWindow(*m_windows.FormAbout);
 }
 
 void TFormMain::MenuDefaultDirectoryClick() {
-    if (m_windows.FormDirectory)
+    if (Windows().FormDirectory)
         ShowSecondaryWindow(*m_windows.FormDirectory);
 }
 
@@ -175,6 +187,11 @@ void TFormMain::MenuExitClick() {
 }
 
 void TFormMain::paintEvent(QPaintEvent*) {
+    if (m_makeWindows && !m_makeWindowsQueued) {
+        m_makeWindowsQueued = true;
+        QMetaObject::invokeMethod(
+            this, [this] { Windows(); }, Qt::QueuedConnection);
+    }
     // A faint blue at the top fading to white at the bottom, in even bands.
     QPainter painter(this);
     // The printed picture's ground is the paper's white, not the style's grey.

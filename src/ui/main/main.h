@@ -58,6 +58,10 @@ public:
               QWidget* parent = nullptr);
 
     void AttachWindows(const SecondaryWindows& windows);
+    // The secondary windows are not needed for the first paint: `make` builds
+    // and attaches them just after it, or at the first use of one if that
+    // comes sooner.
+    void MakeWindowsAfterFirstPaint(std::function<void()> make);
 
     // The session lifecycle. Every opening path calls OpenSession, then
     // DisplayAcquisition.
@@ -143,7 +147,7 @@ public:
     void SetDataDialogsDirectory(const QString& directory);
 
     AcquisitionView& View() { return *m_view; }
-    TFormOverview& Overview() { return *m_overview; }
+    TFormOverview& Overview();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -156,6 +160,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The secondary windows, made first if they are still to be made.
+    const SecondaryWindows& Windows();
+    // The port the link uses, or the stored one while there is no link yet.
+    QString PortInUse() const;
     // The stored size and the minimum are those of the whole window, frame
     // included; the frame is known only once a window manager has framed the
     // window, so they are applied again whenever its margins change.
@@ -185,7 +193,6 @@ private:
                               const QString& caption = QString());
     // Writes an export through the checked write; a failure is told with its reason.
     void WriteExportFile(const QString& path, const QByteArray& bytes);
-    void CreateOverview();
     // After DisplayAcquisition: the overview follows the session just shown.
     void ShowOverviewAcquisition();
     void TellReadFailure(const FileOutcome& outcome);
@@ -212,6 +219,8 @@ private:
     Restart m_restart;
     QStringList m_startOptions;
     SecondaryWindows m_windows;
+    std::function<void()> m_makeWindows;
+    bool m_makeWindowsQueued = false;
     AcquisitionView* m_view = nullptr;
     TFormOverview* m_overview = nullptr;
 

@@ -62,7 +62,7 @@ void TFormMain::RestoreSessionParameters() {
 }
 
 void TFormMain::MenuInitializationClick() {
-    if (!m_windows.FormClock || !m_windows.FormRS232)
+    if (!Windows().FormClock || !m_windows.FormRS232)
         return;
     TFormClock& clock = *m_windows.FormClock;
     TFormRS232& link = *m_windows.FormRS232;
@@ -108,15 +108,15 @@ void TFormMain::MenuInitializationClick() {
             m_dialogs.ShowMessage(this, DescribeExchangeFailure(m_context, link).text,
                                   MessageIcon::Error, MessageButtons::Ok);
         else
-            m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link), MessageIcon::Warning,
-                                  MessageButtons::Ok);
+            m_dialogs.ShowMessage(this, ConnectionFailureText(m_context, link),
+                                  MessageIcon::Warning, MessageButtons::Ok);
         return;
     }
     ShowSecondaryWindow(clock);
 }
 
 void TFormMain::OpenInitialisation() {
-    if (!m_windows.FormConfig)
+    if (!Windows().FormConfig)
         return;
     TFormConfig& config = *m_windows.FormConfig;
     StampLaunch(m_context.Session.Parameters, m_context.Now());
@@ -127,7 +127,7 @@ void TFormMain::OpenInitialisation() {
 }
 
 void TFormMain::MenuConfigurationClick() {
-    if (!m_windows.FormConfig)
+    if (!Windows().FormConfig)
         return;
     TFormConfig& config = *m_windows.FormConfig;
     KeepSessionParameters();
@@ -138,7 +138,7 @@ void TFormMain::MenuConfigurationClick() {
 }
 
 void TFormMain::MenuParametresClick() {
-    if (!m_windows.FormConfig)
+    if (!Windows().FormConfig)
         return;
     TFormConfig& config = *m_windows.FormConfig;
     KeepSessionParameters();

@@ -63,8 +63,7 @@ void TFormMain::ShowInstrumentKind() {
     UpdateBlankHint();
     // Said plainly, so that nobody takes the demonstration's acquisitions for
     // measurements of their own.
-    const bool simulated =
-        m_windows.FormRS232 && IsSimulatedPortName(m_windows.FormRS232->PortName());
+    const bool simulated = IsSimulatedPortName(PortInUse());
     if (!simulated) {
         if (m_instrumentNote)
             statusBar()->hide();
@@ -83,10 +82,13 @@ void TFormMain::ShowInstrumentKind() {
     statusBar()->show();
 }
 
+QString TFormMain::PortInUse() const {
+    return m_windows.FormRS232 ? m_windows.FormRS232->PortName()
+                               : ReadSetting(m_context, SettingKeys::ComNumberSerial);
+}
+
 void TFormMain::UpdateBlankHint() {
-    const QString port = m_windows.FormRS232 ? m_windows.FormRS232->PortName()
-                                             : ReadSetting(m_context, SettingKeys::ComNumberSerial);
-    m_blankHint->SetTexts(MenuOpen->shortcut().toString(QKeySequence::NativeText), port);
+    m_blankHint->SetTexts(MenuOpen->shortcut().toString(QKeySequence::NativeText), PortInUse());
 }
 
 void TFormMain::BlankHintLinkActivated(const QString& link) {
@@ -94,8 +96,9 @@ void TFormMain::BlankHintLinkActivated(const QString& link) {
         MenuOpenClick();
         return;
     }
-    if (link == QLatin1String(BlankWindowHint::DemonstrationLink) && m_windows.FormCommunication) {
-        m_windows.FormCommunication->ChoosePort(QLatin1String(SimulatedPortName));
+    if (TFormCommunication* communication = Windows().FormCommunication;
+        link == QLatin1String(BlankWindowHint::DemonstrationLink) && communication) {
+        communication->ChoosePort(QLatin1String(SimulatedPortName));
         ShowInstrumentKind();
     }
     MenuReadClick();
@@ -114,19 +117,19 @@ void TFormMain::EndExchange() {
 }
 
 void TFormMain::AccessButtons() {
-    if (m_windows.FormConfig)
-        m_windows.FormConfig->AccessButtons();
+    if (TFormConfig* config = Windows().FormConfig)
+        config->AccessButtons();
     MenuRead->setEnabled(true);
     MenuInitialization->setEnabled(true);
 }
 
 void TFormMain::MenuCommunicationsClick() {
-    if (m_windows.FormCommunication)
-        ShowSecondaryWindow(*m_windows.FormCommunication);
+    if (TFormCommunication* communication = Windows().FormCommunication)
+        ShowSecondaryWindow(*communication);
 }
 
 void TFormMain::MenuReadClick() {
-    if (!m_windows.FormMemoire || !m_windows.FormRS232)
+    if (!Windows().FormMemoire || !m_windows.FormRS232)
         return;
     TFormMemoire& memoire = *m_windows.FormMemoire;
     BeginExchange();

@@ -9,14 +9,22 @@
 
 #include <QAction>
 
-void TFormMain::CreateOverview() {
-    m_overview = new TFormOverview(m_context, m_dialogs, this);
-    m_overview->LoadPlacement();
-    connect(m_view, &AcquisitionView::StepShown, m_overview, &TFormOverview::ShowStep);
-    connect(m_overview, &TFormOverview::StepRequested, m_view, &AcquisitionView::GoToStep);
+TFormOverview& TFormMain::Overview() {
+    // Made at its first use, from the session as it is then: the program's
+    // first paint does not wait for it.
+    if (!m_overview) {
+        m_overview = new TFormOverview(m_context, m_dialogs, this);
+        m_overview->LoadPlacement();
+        connect(m_view, &AcquisitionView::StepShown, m_overview, &TFormOverview::ShowStep);
+        connect(m_overview, &TFormOverview::StepRequested, m_view, &AcquisitionView::GoToStep);
+        ShowOverviewAcquisition();
+    }
+    return *m_overview;
 }
 
 void TFormMain::ShowOverviewAcquisition() {
+    if (!m_overview)
+        return;
     if (MenuOverview->isEnabled())
         m_overview->ShowAcquisition(m_context.Session, m_view->State().Windows,
                                     m_view->State().GroupSize, m_view->CurrentStep());
@@ -27,7 +35,8 @@ void TFormMain::ShowOverviewAcquisition() {
 void TFormMain::MenuOverviewClick() {
     if (!MenuOverview->isEnabled())
         return;
-    m_overview->show();
-    m_overview->raise();
-    m_overview->activateWindow();
+    TFormOverview& overview = Overview();
+    overview.show();
+    overview.raise();
+    overview.activateWindow();
 }

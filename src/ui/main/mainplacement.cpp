@@ -87,6 +87,7 @@ void TFormMain::FormClose() {
     if (WriteSettingOrTell(m_context, m_dialogs, this, SettingKeys::DirectoryLatest,
                            m_context.LatestDirectory)) {
         SaveDisplayConfig();
-        m_overview->SavePlacement();
+        if (m_overview) // an overview never made has nothing new to keep
+            m_overview->SavePlacement();
     }
 }

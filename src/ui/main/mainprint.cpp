@@ -17,7 +17,7 @@ constexpr char PrintJobName[] = "OvraView2";
 } // namespace
 
 void TFormMain::MenuPrintClick() {
-    TFormPrint* form = m_windows.FormPrint;
+    TFormPrint* form = Windows().FormPrint;
     if (form && form->exec() == QDialog::Accepted) {
         // Landscape is offered first; the sheet is landscape whatever the
         // dialog's choice, which the printer keeps for the next time.

@@ -127,10 +127,24 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs) {
 }
 
 ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
-                               std::unique_ptr<SerialPort> port, const QString& programFile) {
+                               std::unique_ptr<SerialPort> port, const QString& programFile,
+                               SecondaryWindowsMade made) {
     Languages = std::make_unique<LanguageModules>(
         programFile.isEmpty() ? QCoreApplication::applicationFilePath() : programFile);
     FormMain = std::make_unique<TFormMain>(context, dialogs, Languages.get());
+    if (made == SecondaryWindowsMade::AtOnce) {
+        MakeSecondaryWindows(context, dialogs, std::move(port));
+        return;
+    }
+    // A std::function must be copyable: the port waits in a shared pointer.
+    auto waitingPort = std::make_shared<std::unique_ptr<SerialPort>>(std::move(port));
+    FormMain->MakeWindowsAfterFirstPaint([this, &context, &dialogs, waitingPort] {
+        MakeSecondaryWindows(context, dialogs, std::move(*waitingPort));
+    });
+}
+
+void ProgramWindows::MakeSecondaryWindows(Context& context, DialogService& dialogs,
+                                          std::unique_ptr<SerialPort> port) {
     FormAbout = std::make_unique<TFormAbout>();
     FormClock = std::make_unique<TFormClock>(context, dialogs);
     FormDirectory = std::make_unique<TFormDirectory>(context, dialogs);

@@ -53,6 +53,9 @@ bool CheckScreenSize(const QSize& screen, DialogService& dialogs);
 
 // Every window of the program, created once, in order, and never destroyed
 // before the end of the run, with the serial link in its place among them.
+// The program shows its main window before it makes the others, which the
+// first paint does not need; a test gets them all at once.
+enum class SecondaryWindowsMade { AtOnce, AfterFirstPaint };
 struct ProgramWindows {
     // Without a port, the link uses the real serial port, or the built-in
     // demonstration instrument for its port name; a test hands it its own
@@ -61,7 +64,8 @@ struct ProgramWindows {
     // the running executable.
     ProgramWindows(Context& context, DialogService& dialogs,
                    std::unique_ptr<SerialPort> port = nullptr,
-                   const QString& programFile = QString());
+                   const QString& programFile = QString(),
+                   SecondaryWindowsMade made = SecondaryWindowsMade::AtOnce);
     ~ProgramWindows();
 
     // First, so that every text of every window is looked up through it.
@@ -75,4 +79,8 @@ struct ProgramWindows {
     std::unique_ptr<TFormRS232> FormRS232;
     std::unique_ptr<TFormCommunication> FormCommunication;
     std::unique_ptr<TFormConfig> FormConfig;
+
+private:
+    void MakeSecondaryWindows(Context& context, DialogService& dialogs,
+                              std::unique_ptr<SerialPort> port);
 };
