@@ -1,14 +1,25 @@
 #include "data/linereader.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
+
 constexpr qsizetype ChunkBytes = 256 * 1024;
+
+// A device of known size is read in chunks no larger than what is left of it
+// (and one byte more, to see its end): a small file then costs a small
+// buffer, not a whole chunk.
+qsizetype NextChunkBytes(const QIODevice& device) {
+    if (device.isSequential())
+        return ChunkBytes;
+    const qint64 left = device.size() - device.pos();
+    return qsizetype(std::clamp<qint64>(left + 1, 1, ChunkBytes));
 }
+
+} // namespace
 
 LineReader::LineReader(QIODevice& device)
     : m_device(device) {
-    m_buffer.reserve(ChunkBytes);
 }
 
 bool LineReader::Fill() {
@@ -20,8 +31,9 @@ bool LineReader::Fill() {
         m_begin = 0;
     }
     const qsizetype kept = m_buffer.size();
-    m_buffer.resize(kept + ChunkBytes);
-    const qint64 got = m_device.read(m_buffer.data() + kept, ChunkBytes);
+    const qsizetype chunk = NextChunkBytes(m_device);
+    m_buffer.resize(kept + chunk);
+    const qint64 got = m_device.read(m_buffer.data() + kept, chunk);
     if (got < 0) {
         m_failed = true;
         m_deviceEnd = true;
