@@ -146,7 +146,7 @@ private:
     // (progress, repaints) is part of the pause instead of added to it.
     void StartPause(int milliseconds);
     void FinishPause();
-    // Unscaled, on TimerDelay.
+    // Waits `milliseconds`, already scaled, on TimerDelay.
     void WaitOnTimerDelay(int milliseconds);
     // Runs a local event loop until bytes arrive, the port fails or
     // `milliseconds` pass (never when negative).
