@@ -16,13 +16,17 @@ class LinkClock {
 public:
     virtual ~LinkClock() = default;
 
-    // Milliseconds since some fixed moment.
-    virtual qint64 NowMs() const = 0;
+    // Nanoseconds since some fixed moment.
+    virtual qint64 NowNs() const = 0;
+    qint64 NowMs() const { return NowNs() / 1'000'000; }
     // Runs `loop` until it is quit; when `milliseconds` is not negative and
     // that much time passes first, `limit` times out (which may quit it).
     virtual void Run(QEventLoop& loop, QTimer& limit, int milliseconds) = 0;
     // Calls `action` once, `milliseconds` from now, unless `context` is gone.
     virtual void After(int milliseconds, QObject* context, std::function<void()> action) = 0;
+    // Waits without running the event loop: for the fraction of a millisecond
+    // that the timers, which count whole ones, cannot wait.
+    virtual void Sleep(qint64 nanoseconds) = 0;
 
     // The real time, shared by every link that was given no other clock.
     static LinkClock& Real();

@@ -15,6 +15,7 @@ namespace {
 const char* const CreationPortName = "COM9";
 // Read time-outs at creation (interval 100, multiplier 100, constant 1000).
 constexpr int CreationReadTimeoutMs = 100;
+constexpr qint64 NsPerMs = 1'000'000;
 
 } // namespace
 
@@ -35,7 +36,6 @@ TFormRS232::TFormRS232(Context& context, std::unique_ptr<SerialPort> port, QObje
     TimerDelay->setObjectName(QStringLiteral("TimerDelay"));
     TimerDelay->setTimerType(Qt::PreciseTimer);
     TimerDelay->setSingleShot(true);
-    connect(TimerDelay, &QTimer::timeout, this, &TFormRS232::TimerDelayTimer);
 
     TimerTimeOut = new QTimer(this);
     TimerTimeOut->setObjectName(QStringLiteral("TimerTimeOut"));
@@ -83,10 +83,6 @@ int TFormRS232::Scaled(int milliseconds) const {
 }
 
 // --- Timers and port events ---------------------------------------------------
-
-void TFormRS232::TimerDelayTimer() {
-    DelayElapsed = true;
-}
 
 void TFormRS232::TimerTimeOutTimer() {
     TimerTimeOut->stop();
@@ -182,29 +178,31 @@ bool TFormRS232::PortOpen() const {
 // --- Primitives -------------------------------------------------------------------
 
 void TFormRS232::Delay(int milliseconds) {
-    DelayElapsed = false;
-    TimerDelay->setInterval(Scaled(milliseconds));
+    WaitOnTimerDelay(Scaled(milliseconds));
+}
+
+void TFormRS232::WaitOnTimerDelay(int milliseconds) {
+    TimerDelay->setInterval(milliseconds);
     QEventLoop loop;
     connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
-    m_clock->Run(loop, *TimerDelay, TimerDelay->interval());
+    m_clock->Run(loop, *TimerDelay, milliseconds);
 }
 
 void TFormRS232::StartPause(int milliseconds) {
-    DelayElapsed = false;
-    // The clock counts whole milliseconds: one more keeps the pause at least
-    // its length whatever fraction of a millisecond it started in.
-    m_pauseEndsAt = m_clock->NowMs() + Scaled(milliseconds) + 1;
+    m_pauseEndsAt = m_clock->NowNs() + qint64(Scaled(milliseconds)) * NsPerMs;
 }
 
 void TFormRS232::FinishPause() {
-    const qint64 left = m_pauseEndsAt - m_clock->NowMs();
-    m_pauseEndsAt = 0;
-    if (left <= 0)
-        return;
-    TimerDelay->setInterval(int(left));
-    QEventLoop loop;
-    connect(TimerDelay, &QTimer::timeout, &loop, &QEventLoop::quit);
-    m_clock->Run(loop, *TimerDelay, TimerDelay->interval());
+    // The timer waits the whole milliseconds left and the fraction is slept:
+    // the pause ends on its time, neither early nor a millisecond late, which
+    // on a 50 ms pause per measurement is nearly a percent of the download.
+    qint64 left = m_pauseEndsAt - m_clock->NowNs();
+    while (left >= NsPerMs) {
+        WaitOnTimerDelay(int(left / NsPerMs));
+        left = m_pauseEndsAt - m_clock->NowNs();
+    }
+    if (left > 0)
+        m_clock->Sleep(left);
 }
 
 void TFormRS232::SetReadTimeouts(int value) {

@@ -133,7 +133,6 @@ signals:
     void RemainingTimeChanged(const QString& text);
 
 private:
-    void TimerDelayTimer();
     void TimerTimeOutTimer();
     void PortFailed(const QString& reason);
 
@@ -147,6 +146,8 @@ private:
     // (progress, repaints) is part of the pause instead of added to it.
     void StartPause(int milliseconds);
     void FinishPause();
+    // Waits `milliseconds`, already scaled, on TimerDelay.
+    void WaitOnTimerDelay(int milliseconds);
     // Runs a local event loop until bytes arrive, the port fails or
     // `milliseconds` pass (never when negative).
     void WaitForInput(int milliseconds);
@@ -167,9 +168,8 @@ private:
     QString m_portName;
     double m_timeScale = 1.0;
     LinkClock* m_clock = &LinkClock::Real();
-    qint64 m_pauseEndsAt = 0; // on m_clock; 0: no pause started
+    qint64 m_pauseEndsAt = 0; // nanoseconds on m_clock
     ReadTimeouts m_readTimeouts;
-    bool DelayElapsed = false;
 
     bool m_communicationFailed = false;
     QString m_failureReason;

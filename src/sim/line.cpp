@@ -3,12 +3,15 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace sim {
 
 namespace {
 constexpr int BitsPerByte = 10; // start bit, 8 data bits, stop bit
-}
+constexpr qint64 NsPerMs = 1'000'000;
+} // namespace
 
 LineDirection::LineDirection(int baud, QObject* parent)
     : QObject(parent)
@@ -25,6 +28,10 @@ void LineDirection::SetBaud(int baud) {
 
 qint64 LineDirection::ByteNs() const {
     return m_baud > 0 ? qint64(BitsPerByte) * 1000000000LL / m_baud : 0;
+}
+
+void LineDirection::SetSleepsLastFraction(bool sleeps) {
+    m_sleepsLastFraction = sleeps;
 }
 
 void LineDirection::Push(const QByteArray& bytes) {
@@ -50,14 +57,24 @@ void LineDirection::Clear() {
 void LineDirection::Schedule() {
     if (m_queue.empty() || m_timer.isActive())
         return;
-    const qint64 waitNs = m_queue.front().dueNs - m_clock.nsecsElapsed();
+    const qint64 now = m_clock.nsecsElapsed();
+    if (m_sleepsLastFraction && m_queue.back().dueNs - now < NsPerMs) {
+        m_timer.start(0); // Deliver sleeps until the burst's end
+        return;
+    }
+    const qint64 waitNs = m_queue.front().dueNs - now;
     // Whole milliseconds, rounded up: a byte never arrives before its time,
     // and the bytes that crossed meanwhile arrive together, as from a real
     // adapter.
-    m_timer.start(int(std::max<qint64>(0, (waitNs + 999999) / 1000000)));
+    m_timer.start(int(std::max<qint64>(0, (waitNs + NsPerMs - 1) / NsPerMs)));
 }
 
 void LineDirection::Deliver() {
+    if (m_sleepsLastFraction && !m_queue.empty()) {
+        const qint64 restNs = m_queue.back().dueNs - m_clock.nsecsElapsed();
+        if (restNs > 0 && restNs < NsPerMs)
+            std::this_thread::sleep_for(std::chrono::nanoseconds(restNs));
+    }
     const qint64 now = m_clock.nsecsElapsed();
     QByteArray bytes;
     bool hangUp = false;

@@ -23,6 +23,10 @@ public:
     // baud 0: no pacing.
     explicit LineDirection(int baud = 0, QObject* parent = nullptr);
     void SetBaud(int baud);
+    // The timers count whole milliseconds, so the end of a burst would come
+    // up to one late: sleep its last fraction instead. Only for a thread that
+    // has nothing else to do meanwhile, as the pseudo-terminal simulator's.
+    void SetSleepsLastFraction(bool sleeps);
 
     void Push(const QByteArray& bytes);
     // After the bytes pushed so far have crossed, the line is cut.
@@ -44,6 +48,7 @@ private:
     qint64 ByteNs() const;
 
     int m_baud = 0;
+    bool m_sleepsLastFraction = false;
     QElapsedTimer m_clock;
     qint64 m_lineFreeNs = 0;
     std::deque<Pending> m_queue;

@@ -5,6 +5,7 @@
 #include "virtualclock.h"
 
 #include "link/rs232.h"
+#include "link/wire.h"
 
 #include <QtTest>
 
@@ -14,7 +15,45 @@ private slots:
     void replyRacesTimeOut_data();
     void replyRacesTimeOut();
     void pausesTakeNoRealTime();
+    void measurementPauseEndsOnItsTime_data();
+    void measurementPauseEndsOnItsTime();
 };
+
+namespace {
+
+// Notes when the link last read and when it asked for each measurement.
+class TimedPort : public fuzz::FuzzPort {
+public:
+    TimedPort(const QByteArray& chunks, bool& cancel, LinkClock& clock)
+        : FuzzPort(chunks, false, cancel, clock)
+        , m_clock(clock) {}
+    QByteArray Read(qint64 maxCount) override {
+        lastReadNs = m_clock.NowNs();
+        return FuzzPort::Read(maxCount);
+    }
+    bool Write(const QByteArray& bytes) override {
+        if (bytes == "RP")
+            pausesNs.push_back(m_clock.NowNs() - lastReadNs);
+        return FuzzPort::Write(bytes);
+    }
+
+    qint64 lastReadNs = 0;
+    std::vector<qint64> pausesNs; // before each "RP", since the last read
+
+private:
+    LinkClock& m_clock;
+};
+
+QByteArray MeasurementReply() {
+    const QByteArray block(SpectrumBlockBytes, '\0');
+    const QByteArray header(MeasurementHeaderBytes, '\0');
+    const quint16 spectrumSum = SpectrumChecksum(DecodeSpectrumBlock(block));
+    const quint16 headerSum = HeaderChecksum(header);
+    return "RP\r\n" + block + char(spectrumSum >> 8) + char(spectrumSum) + header +
+           char(headerSum >> 8) + char(headerSum) + "\r\n*";
+}
+
+} // namespace
 
 void TestVirtualClock::replyRacesTimeOut_data() {
     QTest::addColumn<quint8>("delaySteps"); // 2 ms each; the reply time-out is 9 ms
@@ -69,6 +108,46 @@ void TestVirtualClock::pausesTakeNoRealTime() {
     link.ReceiveBytes(nothing, 4, false);
     QVERIFY(nothing.isEmpty());
     QCOMPARE(clock.NowMs(), 102'500);
+}
+
+void TestVirtualClock::measurementPauseEndsOnItsTime_data() {
+    QTest::addColumn<qint64>("readingCostNs");
+    QTest::newRow("on whole milliseconds") << qint64(0);
+    QTest::newRow("3 us a reading") << qint64(3'000);
+    QTest::newRow("37 us a reading") << qint64(37'000);
+    QTest::newRow("0.11 ms a reading") << qint64(110'000);
+}
+
+// The 50 ms before each request, counted from the last byte read: never
+// shorter, and not the next whole millisecond either, wherever between two
+// milliseconds the clock stands.
+void TestVirtualClock::measurementPauseEndsOnItsTime() {
+    QFETCH(qint64, readingCostNs);
+    fuzz::VirtualClock clock;
+    clock.SetReadingCost(readingCostNs);
+    Context context;
+    context.AcquisitionDirectory.push_back({"1", "01/02/2024 10:00", "Test", "3", "0", "0"});
+    // SP, five digits, SS, "1", then three measurements, each 6 ms after its request.
+    QByteArray replies = fuzz::FuzzPort::Chunk("SP");
+    for (const char* digitReply : {"", "", "", "", "\r\n"})
+        replies += fuzz::FuzzPort::Chunk(digitReply);
+    replies += fuzz::FuzzPort::Chunk("SS") + fuzz::FuzzPort::Chunk("\r\n");
+    for (int i = 0; i < 3; ++i)
+        replies += fuzz::FuzzPort::Chunk(MeasurementReply(), 3);
+    auto port = std::make_unique<TimedPort>(replies, context.CancelRequested, clock);
+    TimedPort* timed = port.get();
+    TFormRS232 link(context, std::move(port));
+    link.SetClock(clock);
+    QVERIFY(link.OpenPort());
+
+    QVERIFY2(link.ReadAcquisition(0), qPrintable(link.FailureReason()));
+    QCOMPARE(timed->pausesNs.size(), std::size_t(3));
+    // The first request follows the selection's own pause.
+    for (std::size_t i = 1; i < timed->pausesNs.size(); ++i) {
+        const qint64 pause = timed->pausesNs[i];
+        QVERIFY2(pause >= 50'000'000 && pause < 50'500'000,
+                 qPrintable(QStringLiteral("pause %1: %2 ns").arg(i).arg(pause)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVirtualClock)

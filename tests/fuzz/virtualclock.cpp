@@ -33,7 +33,7 @@ void VirtualClock::RunEarliest() {
 }
 
 VirtualClock::Key VirtualClock::Add(int milliseconds, Pending pending) {
-    const Key key{m_now + std::max(milliseconds, 0), m_asked++};
+    const Key key{m_now + std::max(milliseconds, 0) * qint64(1'000'000), m_asked++};
     m_pending.emplace(key, std::move(pending));
     return key;
 }

@@ -19,9 +19,14 @@ public:
     VirtualClock();
     ~VirtualClock() override;
 
-    qint64 NowMs() const override { return m_now; }
+    qint64 NowNs() const override { return m_now += m_readingCost; }
     void Run(QEventLoop& loop, QTimer& limit, int milliseconds) override;
     void After(int milliseconds, QObject* context, std::function<void()> action) override;
+    void Sleep(qint64 nanoseconds) override { m_now += nanoseconds; }
+
+    // Each reading of the clock then costs this much time, as the program's
+    // own work does on a real machine: waits start between milliseconds.
+    void SetReadingCost(qint64 nanoseconds) { m_readingCost = nanoseconds; }
 
     // Forgets every pending action: an input's late replies never reach the next input.
     void Clear() { m_pending.clear(); }
@@ -33,8 +38,9 @@ private:
     };
     void RunEarliest();
 
-    qint64 m_now = 0;
-    using Key = std::pair<qint64, quint64>; // the deadline, then the order of asking
+    mutable qint64 m_now = 0; // ns
+    qint64 m_readingCost = 0;
+    using Key = std::pair<qint64, quint64>; // the deadline (ns), then the order of asking
     Key Add(int milliseconds, Pending pending);
 
     quint64 m_asked = 0;

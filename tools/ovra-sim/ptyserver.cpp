@@ -20,6 +20,9 @@ PtyServer::PtyServer(Instrument& instrument, Transcript& transcript, QObject* pa
     , m_instrument(instrument)
     , m_transcript(transcript) {
     m_poll.setInterval(PollIntervalMs);
+    // Nothing else runs in this program: its line can be exact to the microsecond.
+    m_toInstrument.SetSleepsLastFraction(true);
+    m_fromInstrument.SetSleepsLastFraction(true);
     connect(&m_poll, &QTimer::timeout, this, &PtyServer::PollForProgram);
     connect(&m_toInstrument, &LineDirection::Delivered, this, [this](const QByteArray& bytes) {
         m_transcript.Record(Transcript::ToInstrument, bytes);
