@@ -120,9 +120,10 @@ void TestEndToEnd::pulledCableEndsTheAction() {
 
 // Each pause is checked as the quiet time on the line before the command's
 // first byte: nothing from either side may come between the end of the
-// previous exchange and the command. Lower bounds only, and without slack:
-// the gap runs from the simulator's sending the last byte to its receiving
-// the command, so it holds the whole pause; a slow machine only lengthens it.
+// previous exchange and the command. Lower bounds only, with a little slack:
+// the simulator stamps a byte when it gets its turn, so a byte of the
+// program's stamped late shortens the gap that follows it. The pauses'
+// exact lengths are checked on the virtual clock.
 void TestEndToEnd::pausesBeforeCommands() {
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
@@ -176,15 +177,17 @@ void TestEndToEnd::pausesBeforeCommands() {
         pauses.push_back({"RP", rp, 50});
     QCOMPARE(sent.count("RP"), 3);
 
+    constexpr double SlackMs = 10;
     for (const Pause& pause : pauses) {
         QVERIFY2(pause.at >= 0 && pause.at < sent.size(), pause.what);
         const std::size_t at = sentAt[std::size_t(pause.at)];
         QVERIFY2(at > 0, pause.what);
         const double gapMs = (bytes[at].seconds - bytes[at - 1].seconds) * 1000;
-        QVERIFY2(gapMs >= pause.ms, qPrintable(QStringLiteral("%1: %2 ms of quiet, %3 ms wanted")
-                                                   .arg(QLatin1String(pause.what))
-                                                   .arg(gapMs)
-                                                   .arg(pause.ms)));
+        QVERIFY2(gapMs >= pause.ms - SlackMs,
+                 qPrintable(QStringLiteral("%1: %2 ms of quiet, %3 ms wanted")
+                                .arg(QLatin1String(pause.what))
+                                .arg(gapMs)
+                                .arg(pause.ms)));
     }
 }
 
