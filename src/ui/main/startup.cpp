@@ -136,10 +136,9 @@ ProgramWindows::ProgramWindows(Context& context, DialogService& dialogs,
         MakeSecondaryWindows(context, dialogs, std::move(port));
         return;
     }
-    // A std::function must be copyable: the port waits in a shared pointer.
-    auto waitingPort = std::make_shared<std::unique_ptr<SerialPort>>(std::move(port));
-    FormMain->MakeWindowsAfterFirstPaint([this, &context, &dialogs, waitingPort] {
-        MakeSecondaryWindows(context, dialogs, std::move(*waitingPort));
+    m_waitingPort = std::move(port);
+    FormMain->MakeWindowsAfterFirstPaint([this, &context, &dialogs] {
+        MakeSecondaryWindows(context, dialogs, std::move(m_waitingPort));
     });
 }
 

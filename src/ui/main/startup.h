@@ -83,4 +83,6 @@ struct ProgramWindows {
 private:
     void MakeSecondaryWindows(Context& context, DialogService& dialogs,
                               std::unique_ptr<SerialPort> port);
+    // A test's port, until the secondary windows make the link.
+    std::unique_ptr<SerialPort> m_waitingPort;
 };
